@@ -1,0 +1,17 @@
+# The portable core built natively, unit-tested under AddressSanitizer and
+# UndefinedBehaviorSanitizer.
+find_package(GTest REQUIRED)
+include(GoogleTest)
+
+set(ZV_SANITIZE -fsanitize=address,undefined -fno-sanitize-recover=all
+    -fno-omit-frame-pointer)
+add_compile_options(-O1 -g -Wall -Wextra ${ZV_SANITIZE} -finput-charset=UTF-8
+                    -fexec-charset=CP932)
+add_link_options(${ZV_SANITIZE})
+
+add_library(zolvane_core STATIC ${ZV_CORE_SOURCES})
+target_compile_options(zolvane_core PRIVATE -fno-exceptions -fno-rtti)
+
+add_executable(unit_tests ${ZV_UNIT_TESTS})
+target_link_libraries(unit_tests PRIVATE zolvane_core GTest::gtest_main)
+gtest_discover_tests(unit_tests DISCOVERY_TIMEOUT 60)

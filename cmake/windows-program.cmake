@@ -1,0 +1,47 @@
+# The Windows program zolvane.exe and the test programs that run under Wine.
+enable_language(RC)
+enable_language(C)
+
+# Japanese literals stay UTF-8 in the sources; the program holds them as
+# code page 932, the system code page it runs under.
+set(ZV_WIN32_DEFS WINVER=0x0501 _WIN32_WINNT=0x0501 _WIN32_IE=0x0600 STRICT
+    NOMINMAX WIN32_LEAN_AND_MEAN)
+set(ZV_CXX_FLAGS -Os -Wall -Wextra -fexec-charset=CP932)
+set(ZV_PROGRAM_FLAGS ${ZV_CXX_FLAGS} -fno-exceptions -fno-rtti)
+set(ZV_LINK_FLAGS -static -static-libgcc -static-libstdc++
+    -Wl,--major-subsystem-version,4,--minor-subsystem-version,0)
+set(ZV_SYSTEM_LIBS comctl32 comdlg32 shell32 ole32 uuid gdi32 user32 kernel32)
+
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001")
+set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+
+add_library(zolvane_core STATIC ${ZV_CORE_SOURCES})
+add_library(zolvane_glue STATIC ${ZV_WIN32_SOURCES})
+foreach(lib zolvane_core zolvane_glue)
+  target_compile_options(${lib} PRIVATE ${ZV_PROGRAM_FLAGS})
+  target_compile_definitions(${lib} PRIVATE ${ZV_WIN32_DEFS})
+endforeach()
+
+add_executable(zolvane WIN32 src/app/main.cpp ${ZV_RESOURCES})
+target_compile_options(zolvane PRIVATE ${ZV_PROGRAM_FLAGS})
+target_compile_definitions(zolvane PRIVATE ${ZV_WIN32_DEFS})
+target_link_libraries(zolvane PRIVATE zolvane_glue zolvane_core ${ZV_SYSTEM_LIBS})
+target_link_options(zolvane PRIVATE ${ZV_LINK_FLAGS} -s)
+
+# GoogleTest for Windows, from Debian's googletest sources.
+set(GTEST_SRC /usr/src/googletest/googletest)
+add_library(gtest_win32 STATIC ${GTEST_SRC}/src/gtest-all.cc ${GTEST_SRC}/src/gtest_main.cc)
+target_include_directories(gtest_win32 PUBLIC ${GTEST_SRC}/include PRIVATE ${GTEST_SRC})
+target_compile_options(gtest_win32 PRIVATE -O1 -w)
+
+if(ZV_WINE_TESTS)
+  add_executable(wine_tests ${ZV_WINE_TESTS})
+  target_compile_options(wine_tests PRIVATE ${ZV_CXX_FLAGS} -O1)
+  target_compile_definitions(wine_tests PRIVATE ${ZV_WIN32_DEFS})
+  target_link_libraries(wine_tests PRIVATE gtest_win32 zolvane_glue zolvane_core
+                        ${ZV_SYSTEM_LIBS} psapi)
+  target_link_options(wine_tests PRIVATE ${ZV_LINK_FLAGS})
+  add_dependencies(wine_tests zolvane)
+  # One CTest entry: the GoogleTest program reports every case itself.
+  add_test(NAME wine_tests COMMAND wine_tests)
+endif()

@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Runs every test: the portable core natively under the sanitizers, then the
+# Windows program under Wine, driven by the test program wine_tests.exe.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh
+scripts/build.sh
+
+echo "== portable core, native, AddressSanitizer and UndefinedBehaviorSanitizer"
+(cd build-native && ctest --output-on-failure)
+
+echo "== Windows program under Wine ($(scripts/wine-mode.sh))"
+tests_dir=$(scripts/build.sh --test-dir)
+scripts/wine-session.sh bash -c "cd '$tests_dir' && ctest --output-on-failure --timeout 1500"

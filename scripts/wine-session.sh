@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# Runs a command inside a fresh Wine prefix with a Japanese locale (ANSI code
+# page 932), an Xvfb display, Japanese fonts, and drive D: mapped to a folder
+# that the tests fill as the "disc". Everything is removed afterwards.
+#   scripts/wine-session.sh wine build/wine_tests.exe --gtest_filter=...
+# ZV_KEEP_PREFIX=1 keeps the prefix; ZV_DESKTOP=1 runs inside a virtual desktop.
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+
+export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
+export WINEDEBUG=${WINEDEBUG:--all}
+# The Wine loader for this machine; a "wine" shim on PATH runs it, so that
+# commands given to this script can simply say "wine".
+if [ "$("$here/wine-mode.sh")" = win32 ]; then
+  export WINEARCH=win32 ZV_WINE=/usr/lib/wine/wine
+else
+  unset WINEARCH; export ZV_WINE=/usr/lib/wine/wine64
+fi
+shim=$(mktemp -d /tmp/zolvane-shim.XXXXXX)
+printf '#!/bin/sh\nexec "%s" "$@"\n' "$ZV_WINE" > "$shim/wine"
+chmod +x "$shim/wine"
+export PATH="$shim:$PATH"
+export WINEPREFIX=${WINEPREFIX:-$(mktemp -d /tmp/zolvane-wine.XXXXXX)}
+export ZV_DISC=${ZV_DISC:-$WINEPREFIX/disc}
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+
+display=""
+xvfb_pid=""
+cleanup() {
+  wineserver -k >/dev/null 2>&1 || true
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+  rm -rf "$shim"
+  [ "${ZV_KEEP_PREFIX:-}" = 1 ] || rm -rf "$WINEPREFIX"
+}
+trap cleanup EXIT
+
+if [ -z "${DISPLAY:-}" ] || [ "${ZV_OWN_DISPLAY:-1}" = 1 ]; then
+  for n in $(seq 90 140); do
+    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
+    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    xvfb_pid=$!
+    display=":$n"
+    break
+  done
+  export DISPLAY=$display
+  for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X${display#:}" ] && break; sleep 0.1; done
+fi
+
+wine wineboot -i >/dev/null 2>&1
+wineserver -w
+wine regedit "$here/wine-fonts.reg" >/dev/null 2>&1
+mkdir -p "$ZV_DISC"
+ln -sfn "$ZV_DISC" "$WINEPREFIX/dosdevices/d:"
+
+status=0
+if [ "${ZV_DESKTOP:-}" = 1 ]; then
+  wine explorer /desktop=zolvane,1024x768 "$@" || status=$?
+else
+  "$@" || status=$?
+fi
+exit $status

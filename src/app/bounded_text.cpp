@@ -1,0 +1,62 @@
+#include "app/bounded_text.h"
+
+#include <string.h>
+
+TextBuilder::TextBuilder(char* buffer, size_t size)
+    : buffer_(buffer), size_(size), length_(0), ok_(size > 0) {
+    if (ok_) buffer_[0] = '\0';
+}
+
+void TextBuilder::Fail() {
+    ok_ = false;
+    length_ = 0;
+    if (size_ > 0) buffer_[0] = '\0';
+}
+
+TextBuilder& TextBuilder::Append(const char* text, size_t length) {
+    if (!ok_) return *this;
+    if (length >= size_ - length_) {
+        Fail();
+        return *this;
+    }
+    memcpy(buffer_ + length_, text, length);
+    length_ += length;
+    buffer_[length_] = '\0';
+    return *this;
+}
+
+TextBuilder& TextBuilder::Append(const char* text) {
+    return Append(text, strlen(text));
+}
+
+TextBuilder& TextBuilder::Append(char c) {
+    return Append(&c, 1);
+}
+
+TextBuilder& TextBuilder::AppendNumber(int64_t value, int minDigits) {
+    char digits[24];
+    size_t count = 0;
+    // Work on the magnitude as unsigned so that the most negative value is safe.
+    uint64_t magnitude = value < 0 ? 0 - static_cast<uint64_t>(value)
+                                   : static_cast<uint64_t>(value);
+    do {
+        digits[count++] = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    if (value < 0) Append('-');
+    for (int pad = minDigits - static_cast<int>(count); pad > 0 && ok_; --pad) Append('0');
+    while (count > 0 && ok_) Append(digits[--count]);
+    return *this;
+}
+
+size_t BoundedLength(const char* text, size_t limit) {
+    const void* end = memchr(text, '\0', limit);
+    return end ? static_cast<size_t>(static_cast<const char*>(end) - text) : limit;
+}
+
+bool CopyText(char* dest, size_t destSize, const char* text) {
+    size_t length = BoundedLength(text, destSize);
+    if (length >= destSize) return false;
+    memcpy(dest, text, length + 1);
+    return true;
+}

@@ -1,0 +1,3 @@
+list(APPEND ZV_CORE_SOURCES src/app/bounded_text.cpp src/app/run_mode.cpp
+     src/app/settings_text.cpp)
+list(APPEND ZV_WIN32_SOURCES src/app/startup.cpp src/app/settings_file.cpp)

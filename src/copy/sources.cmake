@@ -1,0 +1,1 @@
+list(APPEND ZV_WIN32_SOURCES src/copy/copy_run.cpp)

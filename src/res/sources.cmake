@@ -1,0 +1,1 @@
+set(ZV_RESOURCES)

@@ -1,0 +1,48 @@
+#include "app/bounded_text.h"
+
+#include <gtest/gtest.h>
+#include <string.h>
+
+TEST(TextBuilder, AppendsTextCharactersAndPaddedNumbers) {
+    char out[32];
+    TextBuilder b(out);
+    b.Append("C:\\x\\").AppendNumber(7, 3).Append('-').AppendNumber(-42).AppendNumber(1000, 3);
+    EXPECT_TRUE(b.Ok());
+    EXPECT_STREQ(out, "C:\\x\\007--421000");
+    EXPECT_EQ(b.Length(), strlen(out));
+}
+
+TEST(TextBuilder, FillsExactlyToTheTerminatorAndFailsOneByteLater) {
+    char out[4];
+    EXPECT_TRUE(TextBuilder(out).Append("abc").Ok());
+    EXPECT_STREQ(out, "abc");
+    TextBuilder over(out);
+    over.Append("abc").Append('d');
+    EXPECT_FALSE(over.Ok());
+    EXPECT_STREQ(out, "") << "a text that does not fit is never left cut";
+    over.Append("x");  // stays failed
+    EXPECT_FALSE(over.Ok());
+    EXPECT_STREQ(out, "");
+}
+
+TEST(TextBuilder, NumbersAtTheLimits) {
+    char out[64];
+    EXPECT_TRUE(TextBuilder(out).AppendNumber(INT64_MIN).Ok());
+    EXPECT_STREQ(out, "-9223372036854775808");
+    EXPECT_TRUE(TextBuilder(out).AppendNumber(0, 0).Ok());
+    EXPECT_STREQ(out, "0");
+    EXPECT_TRUE(TextBuilder(out).AppendNumber(5, -9).Ok()) << "negative width pads nothing";
+    EXPECT_STREQ(out, "5");
+    EXPECT_FALSE(TextBuilder(out).AppendNumber(1, 0x7fffffff).Ok()) << "huge width cannot fit";
+    EXPECT_STREQ(out, "");
+}
+
+TEST(CopyText, CopiesOnlyWhatFits) {
+    char dest[4] = "old";
+    EXPECT_FALSE(CopyText(dest, "abcd"));
+    EXPECT_STREQ(dest, "old");
+    EXPECT_TRUE(CopyText(dest, "abc"));
+    EXPECT_STREQ(dest, "abc");
+    EXPECT_EQ(BoundedLength("abcdef", 3), 3u);
+    EXPECT_EQ(BoundedLength("ab", 3), 2u);
+}
