@@ -3,9 +3,12 @@
 # Does nothing when all of it is already there.
 set -euo pipefail
 
+# wine64 and the x86-64 compilers serve machines that cannot run 32-bit
+# programs: the tests then run the 64-bit build of the same sources.
 packages=(g++-mingw-w64-i686-posix binutils-mingw-w64-i686 wine wine32 xvfb
           xdotool imagemagick fonts-ipafont-gothic locales cmake g++ make
-          googletest libgtest-dev python3)
+          googletest libgtest-dev python3
+          wine64 g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64)
 
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
