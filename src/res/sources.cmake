@@ -1,1 +1,1 @@
-set(ZV_RESOURCES)
+set(ZV_RESOURCES src/res/zolvane.rc)
