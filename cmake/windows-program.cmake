@@ -45,3 +45,8 @@ if(ZV_WINE_TESTS)
   # One CTest entry: the GoogleTest program reports every case itself.
   add_test(NAME wine_tests COMMAND wine_tests)
 endif()
+
+# Baseline for the start-up benchmark: an empty program built the same way.
+add_executable(do_nothing WIN32 tests/bench/do_nothing.cpp)
+target_compile_options(do_nothing PRIVATE ${ZV_PROGRAM_FLAGS})
+target_link_options(do_nothing PRIVATE ${ZV_LINK_FLAGS} -s)

@@ -52,10 +52,12 @@ wine regedit "$here/wine-fonts.reg" >/dev/null 2>&1
 mkdir -p "$ZV_DISC"
 ln -sfn "$ZV_DISC" "$WINEPREFIX/dosdevices/d:"
 
-status=0
+# A virtual desktop draws Wine's own window captions, for screenshots.
 if [ "${ZV_DESKTOP:-}" = 1 ]; then
-  wine explorer /desktop=zolvane,1024x768 "$@" || status=$?
-else
-  "$@" || status=$?
+  wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+  wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
 fi
+
+status=0
+"$@" || status=$?
 exit $status
