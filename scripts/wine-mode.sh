@@ -4,4 +4,4 @@
 # not (some virtual machines lack 32-bit support; then the tests run the
 # x86-64 build of the same sources under wine64).
 if [ -n "${ZV_WINE_MODE:-}" ]; then echo "$ZV_WINE_MODE"; exit 0; fi
-if /lib/ld-linux.so.2 --version >/dev/null 2>&1; then echo win32; else echo win64; fi
+if [ -x /usr/lib/wine/wine ] && /lib/ld-linux.so.2 --version >/dev/null 2>&1; then echo win32; else echo win64; fi
