@@ -1,0 +1,194 @@
+// The Shortcut page of the real program, driven as a user would: the sheet
+// opened without "/c", its third tab chosen, its buttons pressed.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include "res/resource.h"
+#include "tests/wine/harness.h"
+#include "tests/wine/shortcut_support.h"
+
+using namespace zv;
+
+namespace {
+
+// Presses a button and returns once its command has been handled.
+void PressAndWait(HWND dialog, int id) {
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(GetDlgItem(dialog, id), BM_CLICK, 0, 0, SMTO_NORMAL, 20000, &ignored);
+}
+
+bool WaitForFile(const std::string& path, DWORD timeoutMs = 10000) {
+    DWORD start = GetTickCount();
+    while (!Exists(path)) {
+        if (GetTickCount() - start > timeoutMs) return false;
+        Sleep(50);
+    }
+    return true;
+}
+
+bool WaitUntilGone(HWND window, DWORD timeoutMs = 10000) {
+    DWORD start = GetTickCount();
+    while (IsWindow(window) && IsWindowVisible(window)) {
+        if (GetTickCount() - start > timeoutMs) return false;
+        Sleep(50);
+    }
+    return true;
+}
+
+void CloseSheet(Process& p, HWND sheet) {
+    Press(sheet, IDCANCEL);
+    EXPECT_EQ(p.Wait(), 1u);
+}
+
+// The disc folder of the session, as the program sees it at D:.
+std::string DiscRoot() { return "D:\\"; }
+
+void EmptyFolder(const std::string& folder) {
+    for (const std::string& rel : ListTree(folder))
+        if (rel.find('\\') == std::string::npos || rel.back() == '\\') RemoveTree(folder + rel);
+}
+
+// Route through the folder browser's tree to a folder on the desktop.
+std::vector<std::string> DesktopRoute(const std::string& name) { return {"*", name}; }
+
+struct ShortcutPageTest : ::testing::Test {
+    std::string desktop = DesktopFolder();
+    std::string desktopShortcut = desktop + "\\" + ShortcutName();
+    void SetUp() override {
+        ASSERT_FALSE(desktop.empty());
+        MakeFolders(desktop);
+        RemoveTree(desktopShortcut);
+    }
+};
+
+}  // namespace
+
+TEST_F(ShortcutPageTest, TheDesktopButtonWritesTheShortcutThatStartsTheCopyRun) {
+    Installed app = Install("page-desktop");
+    Process p;
+    ShortcutSheet s = OpenShortcutPage(p, app);
+    ASSERT_NE(s.page, nullptr);
+    ASSERT_NE(GetDlgItem(s.page, IDC_SHORTCUT_DESKTOP), nullptr) << "the third page is the Shortcut page";
+
+    PressAndWait(s.page, IDC_SHORTCUT_DESKTOP);
+    ASSERT_TRUE(WaitForFile(desktopShortcut));
+    ShortcutView view = ReadShortcut(desktopShortcut);
+    ASSERT_TRUE(view.loaded);
+    EXPECT_EQ(view.target, app.exe);
+    EXPECT_EQ(view.arguments, "/C");
+    EXPECT_EQ(view.workingDirectory, app.folder);
+    EXPECT_EQ(view.headerShowCommand, 5u);
+    EXPECT_EQ(view.headerFlags & HasIconLocation, 0u);
+    EXPECT_EQ(view.iconPath, "");
+
+    // Again: the same single file, no second name made up; nothing is shown.
+    PressAndWait(s.page, IDC_SHORTCUT_DESKTOP);
+    EXPECT_EQ(ShortcutsBelow(desktop), std::vector<std::string>{ShortcutName()});
+    EXPECT_EQ(WindowsOf(p.Id()), std::vector<HWND>{s.sheet});
+    CloseSheet(p, s.sheet);
+}
+
+TEST_F(ShortcutPageTest, TheFolderButtonWritesIntoTheFolderChosenInTheBrowser) {
+    Installed app = Install("page-folder");
+    std::string chosen = desktop + "\\zv-chosen";
+    RemoveTree(chosen);
+    MakeFolders(chosen);
+    Process p;
+    ShortcutSheet s = OpenShortcutPage(p, app);
+    ASSERT_NE(s.page, nullptr);
+
+    Press(s.page, IDC_SHORTCUT_FOLDER);
+    HWND browser = WaitForFolderBrowser(p.Id(), s.sheet);
+    ASSERT_NE(browser, nullptr);
+    EXPECT_NE(FindWindowExA(browser, nullptr, nullptr, "フォルダを選択してください。"), nullptr);
+    std::string error;
+    ASSERT_TRUE(SelectInBrowser(browser, DesktopRoute("zv-chosen"), &error)) << error;
+    Press(browser, IDOK);
+    ASSERT_TRUE(WaitForFile(chosen + "\\" + ShortcutName()));
+    ASSERT_TRUE(WaitUntilGone(browser));
+
+    ShortcutView view = ReadShortcut(chosen + "\\" + ShortcutName());
+    ASSERT_TRUE(view.loaded);
+    EXPECT_EQ(view.target, app.exe);
+    EXPECT_EQ(view.arguments, "/C");
+    EXPECT_EQ(view.workingDirectory, app.folder);
+    EXPECT_EQ(ShortcutsBelow(chosen), std::vector<std::string>{ShortcutName()});
+    EXPECT_FALSE(Exists(desktopShortcut));
+    CloseSheet(p, s.sheet);
+    RemoveTree(chosen);
+}
+
+TEST_F(ShortcutPageTest, CancellingTheBrowserWritesNothingAndShowsNothing) {
+    Installed app = Install("page-cancel");
+    Process p;
+    ShortcutSheet s = OpenShortcutPage(p, app);
+    ASSERT_NE(s.page, nullptr);
+    Press(s.page, IDC_SHORTCUT_FOLDER);
+    HWND browser = WaitForFolderBrowser(p.Id(), s.sheet);
+    ASSERT_NE(browser, nullptr);
+    Press(browser, IDCANCEL);
+    ASSERT_TRUE(WaitUntilGone(browser));
+    Sleep(500);
+    EXPECT_EQ(WindowsOf(p.Id()), std::vector<HWND>{s.sheet});
+    EXPECT_TRUE(ShortcutsBelow(desktop).empty());
+    EXPECT_TRUE(ShortcutsBelow("C:\\zvtest").empty());
+    EXPECT_TRUE(ShortcutsBelow(app.folder).empty());
+    CloseSheet(p, s.sheet);
+}
+
+TEST_F(ShortcutPageTest, ADriveRootGetsItsShortcutThroughTheDoubledBackslash) {
+    Installed app = Install("page-root");
+    std::string onDisc = DiscRoot() + ShortcutName();
+    RemoveTree(onDisc);
+    Process p;
+    ShortcutSheet s = OpenShortcutPage(p, app);
+    ASSERT_NE(s.page, nullptr);
+    Press(s.page, IDC_SHORTCUT_FOLDER);
+    HWND browser = WaitForFolderBrowser(p.Id(), s.sheet);
+    ASSERT_NE(browser, nullptr);
+    std::string error;
+    ASSERT_TRUE(SelectInBrowser(browser, {"*", "*マイ コンピュータ", "*(D:)"}, &error)) << error;
+    Press(browser, IDOK);
+    // The page passes "D:\\\\<name>" on; the shell saves it in the root.
+    ASSERT_TRUE(WaitForFile(onDisc));
+    ShortcutView view = ReadShortcut(onDisc);
+    EXPECT_TRUE(view.loaded);
+    EXPECT_EQ(view.target, app.exe);
+    CloseSheet(p, s.sheet);
+    RemoveTree(onDisc);
+}
+
+TEST_F(ShortcutPageTest, StartingTheWrittenShortcutCopiesTheDiscIntoFolder001) {
+    Installed app = Install("page-road");
+    std::string dest = FreshFolder("page-road-dest");
+    WriteBytes(app.ini, "[General]\r\nTo=" + dest + "\r\nFrom=D:\\\r\nFlags=0\r\nExitMode=0\r\n");
+    EmptyFolder(DiscRoot());
+    WriteBytes(DiscRoot() + "readme.txt", "disc one\r\n");
+    WriteBytes(DiscRoot() + "写真\\表.dat", std::string(3000, 'x'));
+
+    {
+        Process p;
+        ShortcutSheet s = OpenShortcutPage(p, app);
+        ASSERT_NE(s.page, nullptr);
+        PressAndWait(s.page, IDC_SHORTCUT_DESKTOP);
+        ASSERT_TRUE(WaitForFile(desktopShortcut));
+        CloseSheet(p, s.sheet);
+    }
+
+    SHELLEXECUTEINFOA run = {};
+    run.cbSize = sizeof run;
+    run.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
+    run.lpFile = desktopShortcut.c_str();
+    run.nShow = SW_SHOWNORMAL;
+    ASSERT_TRUE(ShellExecuteExA(&run));
+    ASSERT_NE(run.hProcess, nullptr);
+    EXPECT_EQ(WaitForSingleObject(run.hProcess, 60000), WAIT_OBJECT_0);
+    DWORD code = 0;
+    GetExitCodeProcess(run.hProcess, &code);
+    CloseHandle(run.hProcess);
+    EXPECT_EQ(code, 1u);
+    EXPECT_EQ(CompareTrees(DiscRoot(), dest + "\\001"), "");
+    EmptyFolder(DiscRoot());
+}
