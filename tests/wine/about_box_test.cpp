@@ -1,6 +1,8 @@
 // The About box, opened from the Shortcut page of the real program.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "res/resource.h"
 #include "tests/wine/harness.h"
 #include "tests/wine/shortcut_support.h"
@@ -126,7 +128,12 @@ TEST_F(AboutBoxTest, TenOpeningsLeaveNoFontBehind) {
         fonts.push_back(RunProbe(p, "ProbeFontHandle", GetDlgItem(box, IDC_PRODUCT_NAME)));
         CloseWithOk(box);
     }
-    EXPECT_EQ(GetGuiResources(p.Handle(), GR_GDIOBJECTS), before);
+    DWORD after = GetGuiResources(p.Handle(), GR_GDIOBJECTS);
+    std::printf("GDI objects of the program: %lu before, %lu after ten openings\n",
+                static_cast<unsigned long>(before), static_cast<unsigned long>(after));
+    // Wine's GetGuiResources counts nothing (it reports 0); there the
+    // handles below are the check.
+    if (before != 0) EXPECT_EQ(after, before);
     for (DWORD font : fonts) {
         ASSERT_NE(font, 0u);
         ASSERT_NE(font, ~0u);
