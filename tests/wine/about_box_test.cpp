@@ -133,7 +133,9 @@ TEST_F(AboutBoxTest, TenOpeningsLeaveNoFontBehind) {
                 static_cast<unsigned long>(before), static_cast<unsigned long>(after));
     // Wine's GetGuiResources counts nothing (it reports 0); there the
     // handles below are the check.
-    if (before != 0) EXPECT_EQ(after, before);
+    if (before != 0) {
+        EXPECT_EQ(after, before);
+    }
     for (DWORD font : fonts) {
         ASSERT_NE(font, 0u);
         ASSERT_NE(font, ~0u);

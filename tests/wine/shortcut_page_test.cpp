@@ -4,6 +4,9 @@
 
 #include <windows.h>
 #include <shellapi.h>
+#include <shlobj.h>
+
+#include <algorithm>
 
 #include "res/resource.h"
 #include "tests/wine/harness.h"
@@ -169,6 +172,94 @@ TEST_F(ShortcutPageTest, ADriveRootGetsItsShortcutThroughTheDoubledBackslash) {
     EXPECT_EQ(view.arguments, "/C");
     CloseSheet(p, s.sheet);
     RemoveTree(inRoot);
+}
+
+TEST_F(ShortcutPageTest, AFolderTooDeepForTheShortcutsPathGetsNoShortcut) {
+    Installed app = Install("page-deep");
+    // 240 bytes of folder leave no room for "\\<name>.lnk" in 259.
+    std::string base = FreshFolder("page-deep-target");
+    std::vector<std::string> route = {"*", "*マイ コンピュータ", "*(C:)", "zvtest", "page-deep-target"};
+    std::string folder = base;
+    while (folder.size() < 240) {
+        std::string segment(std::min<size_t>(60, 240 - folder.size() - 1), 'd');
+        if (segment.empty()) break;
+        folder += "\\" + segment;
+        route.push_back(segment);
+    }
+    MakeFolders(folder);
+    ASSERT_TRUE(IsFolder(folder));
+    ASSERT_GE(folder.size(), 236u);
+
+    Process p;
+    ShortcutSheet s = OpenShortcutPage(p, app);
+    ASSERT_NE(s.page, nullptr);
+    Press(s.page, IDC_SHORTCUT_FOLDER);
+    HWND browser = WaitForFolderBrowser(p.Id(), s.sheet);
+    ASSERT_NE(browser, nullptr);
+    std::string error;
+    ASSERT_TRUE(SelectInBrowser(browser, route, &error)) << error;
+    Press(browser, IDOK);
+    ASSERT_TRUE(WaitUntilGone(browser));
+    Sleep(500);
+    EXPECT_TRUE(p.Running());
+    EXPECT_EQ(WindowsOf(p.Id()), std::vector<HWND>{s.sheet});
+    // No file at all, not even one under a shortened name.
+    for (const std::string& rel : ListTree(base)) EXPECT_EQ(rel.back(), '\\') << rel;
+    EXPECT_TRUE(ShortcutsBelow(app.folder).empty());
+    CloseSheet(p, s.sheet);
+}
+
+// Points the user's desktop folder at a drive that does not exist, for the
+// life of the object, so that the shell cannot give the desktop's path.
+class DesktopWithoutPath {
+public:
+    DesktopWithoutPath() {
+        RegCreateKeyExA(HKEY_CURRENT_USER, kKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key_, nullptr);
+        DWORD size = sizeof old_;
+        had_ = RegQueryValueExA(key_, "Desktop", nullptr, &type_, reinterpret_cast<BYTE*>(old_), &size) ==
+               ERROR_SUCCESS;
+        const char missing[] = "Q:\\nowhere\\Desktop";
+        RegSetValueExA(key_, "Desktop", 0, REG_SZ, reinterpret_cast<const BYTE*>(missing), sizeof missing);
+    }
+    ~DesktopWithoutPath() {
+        if (had_)
+            RegSetValueExA(key_, "Desktop", 0, type_, reinterpret_cast<const BYTE*>(old_),
+                           static_cast<DWORD>(strlen(old_) + 1));
+        else
+            RegDeleteValueA(key_, "Desktop");
+        RegCloseKey(key_);
+    }
+
+private:
+    static constexpr const char* kKey =
+        "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
+    HKEY key_ = nullptr;
+    DWORD type_ = REG_SZ;
+    char old_[1024] = "";
+    bool had_ = false;
+};
+
+TEST_F(ShortcutPageTest, WithoutTheDesktopsPathTheDesktopButtonDoesNothing) {
+    Installed app = Install("page-no-desktop");
+    {
+        // Before the start: the shell looks the desktop up once per process.
+        DesktopWithoutPath unavailable;
+        char path[MAX_PATH] = "";
+        ASSERT_FALSE(SHGetSpecialFolderPathA(nullptr, path, CSIDL_DESKTOPDIRECTORY, FALSE))
+            << "the desktop still has a path: " << path;
+        Process p;
+        ShortcutSheet s = OpenShortcutPage(p, app);
+        ASSERT_NE(s.page, nullptr);
+        PressAndWait(s.page, IDC_SHORTCUT_DESKTOP);
+        Sleep(300);
+        EXPECT_EQ(WindowsOf(p.Id()), std::vector<HWND>{s.sheet}) << "no message about it";
+        CloseSheet(p, s.sheet);
+    }
+    // Not in the root, not beside the program (its working folder), not on
+    // the real desktop.
+    EXPECT_FALSE(Exists("C:\\" + ShortcutName()));
+    EXPECT_TRUE(ShortcutsBelow(app.folder).empty());
+    EXPECT_TRUE(ShortcutsBelow(desktop).empty());
 }
 
 TEST_F(ShortcutPageTest, StartingTheWrittenShortcutCopiesTheDiscIntoFolder001) {
