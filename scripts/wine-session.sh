@@ -48,9 +48,11 @@ fi
 
 wine wineboot -i >/dev/null 2>&1
 wineserver -w
-wine regedit "$here/wine-fonts.reg" >/dev/null 2>&1
+# Drive D: must exist before the next Wine session starts: a drive letter
+# added while one runs is not reported by GetLogicalDrives.
 mkdir -p "$ZV_DISC"
 ln -sfn "$ZV_DISC" "$WINEPREFIX/dosdevices/d:"
+wine regedit "$here/wine-fonts.reg" >/dev/null 2>&1
 
 # A virtual desktop draws Wine's own window captions, for screenshots.
 if [ "${ZV_DESKTOP:-}" = 1 ]; then

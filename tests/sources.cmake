@@ -1,4 +1,8 @@
 list(APPEND ZV_UNIT_TESTS tests/unit/bounded_text_test.cpp tests/unit/path_text_test.cpp
      tests/unit/run_mode_test.cpp tests/unit/settings_text_test.cpp tests/unit/fuzz_test.cpp)
+list(APPEND ZV_UNIT_TESTS tests/unit/page_values_test.cpp)
 list(APPEND ZV_WINE_TESTS tests/wine/harness.cpp tests/wine/settings_file_test.cpp
      tests/wine/startup_test.cpp)
+list(APPEND ZV_WINE_TESTS tests/wine/sheet_support.cpp tests/wine/settings_sheet_test.cpp
+     tests/wine/folder_page_test.cpp tests/wine/options_page_test.cpp
+     tests/wine/sheet_result_test.cpp)
