@@ -48,7 +48,11 @@ fi
 
 wine wineboot -i >/dev/null 2>&1
 wineserver -w
-wine regedit "$here/wine-fonts.reg" >/dev/null 2>&1
+# regedit reads a REGEDIT4 file in the ANSI code page, which would garble the
+# UTF-8 of the Japanese font names: hand it the file as UTF-16 instead.
+{ printf '\xff\xfe'; sed '1s/^REGEDIT4/Windows Registry Editor Version 5.00/' "$here/wine-fonts.reg" |
+  iconv -f UTF-8 -t UTF-16LE; } > "$WINEPREFIX/fonts.reg"
+wine regedit "$WINEPREFIX/fonts.reg" >/dev/null 2>&1
 mkdir -p "$ZV_DISC"
 ln -sfn "$ZV_DISC" "$WINEPREFIX/dosdevices/d:"
 

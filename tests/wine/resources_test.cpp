@@ -277,6 +277,38 @@ const std::vector<std::pair<int, std::vector<ImageSpec>>> kIconGroups = {
     {129, {{32, 8}}},
 };
 
+// A drawn picture rather than a blank: a good share of opaque pixels in
+// several colours; and every pixel that the mask leaves transparent is black
+// in the colour bits, or the screen below would be tinted there.
+void ExpectDrawnPicture(const std::string& image, int size, int bits) {
+    const unsigned char* p = reinterpret_cast<const unsigned char*>(image.data());
+    const unsigned char* palette = p + sizeof(BITMAPINFOHEADER);
+    size_t colourRow = (size * bits + 31) / 32 * 4;
+    size_t maskRow = (size + 31) / 32 * 4;
+    const unsigned char* colours = palette + (4u << bits);
+    const unsigned char* mask = colours + size * colourRow;
+    int opaque = 0, tinted = 0;
+    std::set<DWORD> used;
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
+            unsigned index = bits == 8 ? colours[y * colourRow + x]
+                                       : (colours[y * colourRow + x / 2] >> (x % 2 ? 0 : 4)) & 15;
+            const unsigned char* entry = palette + 4 * index;
+            DWORD rgb = entry[0] | entry[1] << 8 | entry[2] << 16;
+            bool transparent = (mask[y * maskRow + x / 8] >> (7 - x % 8)) & 1;
+            if (transparent) {
+                tinted += rgb != 0;
+            } else {
+                ++opaque;
+                used.insert(rgb);
+            }
+        }
+    }
+    EXPECT_EQ(tinted, 0) << "transparent pixels that are not black";
+    EXPECT_GE(opaque, size * size / 4) << "opaque pixels";
+    EXPECT_GE(used.size(), 4u) << "colours";
+}
+
 TEST(Resources, IconGroupsListTheirImagesInOrder) {
     ProgramResources program;
     ASSERT_NE(program.Module(), nullptr);
@@ -311,7 +343,8 @@ TEST(Resources, IconGroupsListTheirImagesInOrder) {
             EXPECT_EQ(h.biClrUsed, 0u);
             size_t colourRow = (want.size * want.bits + 31) / 32 * 4;
             size_t maskRow = (want.size + 31) / 32 * 4;
-            EXPECT_EQ(image.size(), sizeof h + (4u << want.bits) + want.size * (colourRow + maskRow));
+            ASSERT_EQ(image.size(), sizeof h + (4u << want.bits) + want.size * (colourRow + maskRow));
+            ExpectDrawnPicture(image, want.size, want.bits);
         }
     }
 }

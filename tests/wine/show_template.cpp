@@ -76,6 +76,24 @@ void FitFrame(HWND frame, HWND page) {
     SetWindowPos(page, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
 }
 
+// Says on standard output which face the system gave the template's font,
+// and the dialog base units that it yields.
+void ReportFont(HWND dialog) {
+    HDC dc = GetDC(dialog);
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(dialog, WM_GETFONT, 0, 0)));
+    char face[LF_FACESIZE] = "";
+    GetTextFaceA(dc, sizeof face, face);
+    TEXTMETRICA metrics = {};
+    GetTextMetricsA(dc, &metrics);
+    SelectObject(dc, old);
+    ReleaseDC(dialog, dc);
+    RECT units = {0, 0, 4, 8};
+    MapDialogRect(dialog, &units);
+    printf("font %s, height %ld, average width %ld; 4 x 8 dialog units = %ld x %ld pixels\n", face,
+           metrics.tmHeight, metrics.tmAveCharWidth, units.right, units.bottom);
+    fflush(stdout);
+}
+
 std::string DefaultProgram() {
     char path[MAX_PATH] = "";
     GetModuleFileNameA(nullptr, path, MAX_PATH);
@@ -116,6 +134,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         fprintf(stderr, "template %d failed: error %lu\n", id, GetLastError());
         return 1;
     }
+    ReportFont(dialog);
     if (page) {
         FitFrame(g_frame, dialog);
         ShowWindow(dialog, SW_SHOW);

@@ -391,7 +391,9 @@ def render(draw, size, bits):
 def palette_of(rows, bits):
     if bits == 4:
         return list(VGA)
-    used = sorted({p for row in rows for p in row if p is not None})
+    # Black comes first: transparent pixels hold index 0, and only black
+    # leaves the screen unchanged where the mask lets it through.
+    used = [(0, 0, 0)] + sorted({p for row in rows for p in row if p not in (None, (0, 0, 0))})
     if len(used) > 256:
         raise SystemExit("more than 256 colours")
     return used + [(0, 0, 0)] * (256 - len(used))
