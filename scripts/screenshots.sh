@@ -75,6 +75,12 @@ shoot() {
   rm -f "$raw"
 }
 
+# The build of zolvane.exe that runs on this machine (the 64-bit one where
+# 32-bit programs cannot run), for shots of the real windows. A shot of the
+# program adds a function here and its name to all_shots, for example:
+#   shot_sheet() { shoot sheet wine "$program"; }
+program=$tests_dir/zolvane.exe
+
 # One dialog template of the program with a stand-in procedure.
 shot_template() { shoot "template-$1" wine "$tests_dir/show_template.exe" "$1" "$root/build/zolvane.exe"; }
 
