@@ -50,3 +50,15 @@ endif()
 add_executable(do_nothing WIN32 tests/bench/do_nothing.cpp)
 target_compile_options(do_nothing PRIVATE ${ZV_PROGRAM_FLAGS})
 target_link_options(do_nothing PRIVATE ${ZV_LINK_FLAGS} -s)
+
+if(ZV_WINE_TESTS)
+  # The version block is read through the system's reader as well.
+  target_link_libraries(wine_tests PRIVATE version)
+  # A dialog template of zolvane.exe on its own, for screenshots.
+  add_executable(show_template WIN32 tests/wine/show_template.cpp)
+  target_compile_options(show_template PRIVATE ${ZV_CXX_FLAGS})
+  target_compile_definitions(show_template PRIVATE ${ZV_WIN32_DEFS})
+  target_link_libraries(show_template PRIVATE comctl32 gdi32 user32 kernel32)
+  target_link_options(show_template PRIVATE ${ZV_LINK_FLAGS})
+  add_dependencies(show_template zolvane)
+endif()

@@ -6,3 +6,4 @@ list(APPEND ZV_WINE_TESTS tests/wine/harness.cpp tests/wine/settings_file_test.c
 list(APPEND ZV_WINE_TESTS tests/wine/sheet_support.cpp tests/wine/settings_sheet_test.cpp
      tests/wine/folder_page_test.cpp tests/wine/options_page_test.cpp
      tests/wine/sheet_result_test.cpp)
+list(APPEND ZV_WINE_TESTS tests/wine/resource_reader.cpp tests/wine/resources_test.cpp)
