@@ -61,4 +61,11 @@ if(ZV_WINE_TESTS)
   target_link_libraries(show_template PRIVATE comctl32 gdi32 user32 kernel32)
   target_link_options(show_template PRIVATE ${ZV_LINK_FLAGS})
   add_dependencies(show_template zolvane)
+
+  # Selects a tab of the running sheet, for screenshots of its pages.
+  add_executable(sheet_tab tests/wine/sheet_tab.cpp)
+  target_compile_options(sheet_tab PRIVATE ${ZV_CXX_FLAGS})
+  target_compile_definitions(sheet_tab PRIVATE ${ZV_WIN32_DEFS})
+  target_link_libraries(sheet_tab PRIVATE user32 kernel32)
+  target_link_options(sheet_tab PRIVATE ${ZV_LINK_FLAGS})
 endif()
