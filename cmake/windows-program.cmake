@@ -44,6 +44,15 @@ if(ZV_WINE_TESTS)
   add_dependencies(wine_tests zolvane)
   # One CTest entry: the GoogleTest program reports every case itself.
   add_test(NAME wine_tests COMMAND wine_tests)
+  # Programs that the copy-run tests start: a recorder of its own command
+  # line, and a window that logs the end of the session.
+  foreach(helper record_args end_session_watch)
+    add_executable(${helper} WIN32 tests/wine/${helper}.cpp)
+    target_compile_options(${helper} PRIVATE ${ZV_CXX_FLAGS})
+    target_compile_definitions(${helper} PRIVATE ${ZV_WIN32_DEFS})
+    target_link_options(${helper} PRIVATE ${ZV_LINK_FLAGS} -s)
+    add_dependencies(wine_tests ${helper})
+  endforeach()
 endif()
 
 # Baseline for the start-up benchmark: an empty program built the same way.
