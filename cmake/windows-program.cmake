@@ -59,3 +59,10 @@ endif()
 add_executable(do_nothing WIN32 tests/bench/do_nothing.cpp)
 target_compile_options(do_nothing PRIVATE ${ZV_PROGRAM_FLAGS})
 target_link_options(do_nothing PRIVATE ${ZV_LINK_FLAGS} -s)
+
+# The folder-name search timed over real folders, for the copy benchmark.
+add_executable(free_name_bench tests/bench/free_name_bench.cpp)
+target_compile_options(free_name_bench PRIVATE ${ZV_PROGRAM_FLAGS})
+target_compile_definitions(free_name_bench PRIVATE ${ZV_WIN32_DEFS})
+target_link_libraries(free_name_bench PRIVATE zolvane_glue zolvane_core ${ZV_SYSTEM_LIBS})
+target_link_options(free_name_bench PRIVATE ${ZV_LINK_FLAGS} -s)
