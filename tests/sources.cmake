@@ -2,6 +2,7 @@ list(APPEND ZV_UNIT_TESTS tests/unit/bounded_text_test.cpp tests/unit/path_text_
      tests/unit/run_mode_test.cpp tests/unit/settings_text_test.cpp tests/unit/fuzz_test.cpp)
 list(APPEND ZV_WINE_TESTS tests/wine/harness.cpp tests/wine/settings_file_test.cpp
      tests/wine/startup_test.cpp)
-list(APPEND ZV_UNIT_TESTS tests/unit/copy_text_test.cpp tests/unit/command_text_test.cpp)
+list(APPEND ZV_UNIT_TESTS tests/unit/copy_text_test.cpp tests/unit/command_text_test.cpp
+     tests/unit/copy_fuzz_test.cpp)
 list(APPEND ZV_WINE_TESTS tests/wine/copy_support.cpp tests/wine/copy_run_test.cpp)
 list(APPEND ZV_WINE_TESTS tests/wine/copy_switch_test.cpp tests/wine/end_of_copy_test.cpp)

@@ -55,7 +55,11 @@ bool AppendBackslash(char* text, size_t size, LeadByteTest isLead) {
     if (length + 1 >= size) return false;
     text[length] = '\\';
     text[length + 1] = '\0';
-    return true;
+    // After a lone lead byte (a text cut inside a double-byte character) the
+    // backslash would become that character's second byte.
+    if (EndsWithBackslash(text, isLead)) return true;
+    text[length] = '\0';
+    return false;
 }
 
 bool BuildSourceList(const char* from, char* list, size_t listSize) {

@@ -28,7 +28,8 @@ bool SameDrive(const char* toFull, const char* fromFull);
 
 // Gives text a trailing backslash unless its last character already is one
 // (a second byte 0x5C of a double-byte character is not). False, text
-// unchanged, when there is no room for it.
+// unchanged, when there is no room for it, or when the text ends with a lone
+// lead byte that would take the backslash as its second byte.
 bool AppendBackslash(char* text, size_t size, LeadByteTest isLead);
 
 // from followed by "*.*" and two NULs. False, list empty, when it won't fit.

@@ -129,6 +129,12 @@ TEST(AppendBackslash, ADoubleByteCharacterEndingIn5CGetsItsBackslash) {
     EXPECT_STREQ(text, "C:\\データ\\表\\");
 }
 
+TEST(AppendBackslash, ALoneLeadByteAtTheEndRefusesIt) {
+    char text[260] = "C:\\a\x95";  // cut inside 表: 95 5C would be that character
+    EXPECT_FALSE(AppendBackslash(text, sizeof text, Cp932LeadByte));
+    EXPECT_STREQ(text, "C:\\a\x95");
+}
+
 TEST(AppendBackslash, NoRoomLeavesTheTextAsItWas) {
     char text[260];
     std::string full(259, 'a');

@@ -116,10 +116,8 @@ TEST_F(CopyRunTest, RepeatModeAsksForAnotherDiscAndCopiesItIntoTheNextNumber) {
     EXPECT_EQ(ListTree(dest + "\\002"), std::vector<std::string>{"disc2.txt"});
     EXPECT_EQ(run.Calls("shell32.SHFileOperationA").size(), 2u);
     EXPECT_TRUE(ActionRan()) << "Cancel ends the passes with the end-of-copy action";
-    std::vector<std::string> boxes = run.Calls("user32.MessageBoxA");
-    ASSERT_EQ(boxes.size(), 2u);
-    for (const std::string& call : boxes)
-        EXPECT_NE(call.find("(00000000,"), std::string::npos) << "no owner: " << call;
+    EXPECT_EQ(run.Boxes(), (std::vector<std::string>{"00000000 00000021", "00000000 00000021"}))
+        << "OK/Cancel with the question icon, no owner";
 }
 
 TEST_F(CopyRunTest, NumberingFromZeroAndTheFirstGapWins) {
@@ -190,6 +188,19 @@ TEST_F(CopyRunTest, AToOf259CharactersWithoutRoomForTheBackslashCopiesNothing) {
     EXPECT_TRUE(ListTree(app.folder + "\\dest").empty());
 }
 
+TEST_F(CopyRunTest, ADestinationFolderThatCannotBeMadeCopiesNothing) {
+    Prepare("copy-no-folder");
+    WriteBytes("D:\\a.txt", "a");
+    WriteBytes(dest, "a file where the destination folder should be");
+    ActionRunsRecorder();
+    Write();
+    TracedRun run(app);
+    EXPECT_EQ(run.Finish(), 1u);
+    EXPECT_TRUE(run.Calls("shell32.SHFileOperationA").empty());
+    EXPECT_EQ(ReadBytes(dest), "a file where the destination folder should be");
+    EXPECT_TRUE(ActionRan());
+}
+
 TEST_F(CopyRunTest, AToWithoutTrailingBackslashEndingInADoubleByteCharacter) {
     Prepare("copy-dbcs-to");
     WriteBytes("D:\\a.txt", "a");
@@ -230,9 +241,8 @@ TEST_F(CopyRunTest, NoAtTheConfirmationCopiesNothingAndSkipsTheAction) {
     EXPECT_FALSE(Exists(dest));
     EXPECT_TRUE(run.Calls("shell32.SHFileOperationA").empty());
     EXPECT_TRUE(run.Calls("shell32.ShellExecuteA").empty());
-    ASSERT_EQ(run.Calls("user32.MessageBoxA").size(), 1u);
-    EXPECT_NE(run.Calls("user32.MessageBoxA")[0].find(",00000024)"), std::string::npos)
-        << "Yes/No with the question icon: " << run.Calls("user32.MessageBoxA")[0];
+    EXPECT_EQ(run.Boxes(), std::vector<std::string>{"00000000 00000024"})
+        << "Yes/No with the question icon, no owner";
 }
 
 TEST_F(CopyRunTest, WithConfirmAndRepeatNoAtTheSecondPassEndsWithoutTheAction) {
@@ -253,6 +263,8 @@ TEST_F(CopyRunTest, WithConfirmAndRepeatNoAtTheSecondPassEndsWithoutTheAction) {
     run.Answer(box, IDNO);
     EXPECT_EQ(run.Finish(), 1u);
     EXPECT_EQ(Entries(dest), std::vector<std::string>{"001\\"});
+    EXPECT_EQ(run.Boxes(), (std::vector<std::string>{"00000000 00000024", "00000000 00000021",
+                                                     "00000000 00000024"}));
     EXPECT_TRUE(run.Calls("shell32.ShellExecuteA").empty());
     EXPECT_FALSE(ActionRan());
 }
@@ -267,9 +279,8 @@ TEST_F(CopyRunTest, ASourceOnTheSameDriveIsRefusedWithEntry7) {
     TracedRun run(app);
     MessageBoxView box = run.NextBox();
     ASSERT_TRUE(IsBox(box, kSameDrive, {IDOK}));
-    std::vector<std::string> calls = run.Calls("user32.MessageBoxA");
-    ASSERT_EQ(calls.size(), 1u);
-    EXPECT_NE(calls[0].find(",00000010)"), std::string::npos) << "the error icon: " << calls[0];
+    EXPECT_EQ(run.Boxes(), std::vector<std::string>{"00000000 00000010"})
+        << "OK with the error icon, no owner";
     run.Answer(box, IDOK);
     EXPECT_EQ(run.Finish(), 1u);
     EXPECT_FALSE(Exists(dest));

@@ -187,6 +187,22 @@ std::vector<std::string> TracedRun::Calls(const std::string& function) const {
     return calls;
 }
 
+std::vector<std::string> TracedRun::Boxes() const {
+    std::vector<std::string> boxes;
+    for (const std::string& call : Calls("user32.MessageBoxA")) {
+        size_t open = call.find('(');
+        size_t comma = call.find(',', open);
+        size_t close = call.rfind(") ret=");
+        if (open == std::string::npos || comma == std::string::npos ||
+            close == std::string::npos || close < 8) {
+            boxes.push_back("unreadable: " + call);
+            continue;
+        }
+        boxes.push_back(call.substr(open + 1, comma - open - 1) + " " + call.substr(close - 8, 8));
+    }
+    return boxes;
+}
+
 ::testing::AssertionResult IsBox(const MessageBoxView& box, const std::string& text,
                                  std::vector<int> buttons) {
     if (!box.window) return ::testing::AssertionFailure() << "no message box";

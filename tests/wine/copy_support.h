@@ -55,6 +55,9 @@ public:
     // Relay lines "Call <dll>.<function>(...)" of the run, in order; the
     // dll name is compared case-insensitively.
     std::vector<std::string> Calls(const std::string& function) const;
+    // Owner window and style of every MessageBoxA call, in order, as
+    // "<owner> <style>" in hexadecimal ("00000000 00000024").
+    std::vector<std::string> Boxes() const;
 
 private:
     bool Ended() const;

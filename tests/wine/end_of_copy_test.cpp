@@ -43,6 +43,7 @@ TEST_F(EndOfCopyTest, RunCommandStartsTheSplitCommandInTheCurrentFolder) {
     EXPECT_TRUE(Exists(settings.to + "\\001\\a.txt")) << "the question comes after the copy";
     run.Answer(box, IDYES);
     EXPECT_EQ(run.Finish(), 1u);
+    EXPECT_EQ(run.Boxes(), std::vector<std::string>{"00000000 00000024"});
 
     std::vector<std::string> recorded = Recorded(tools, 10000);
     ASSERT_FALSE(recorded.empty()) << "the program was not started";
@@ -125,6 +126,7 @@ TEST_F(EndOfCopyTest, StandbyAsksEntry2AndRequestsAForcedSuspend) {
         ASSERT_TRUE(IsBox(box, kConfirmStandby, {IDYES, IDNO}));
         run.Answer(box, IDYES);
         EXPECT_EQ(run.Finish(), 1u);
+        EXPECT_EQ(run.Boxes(), std::vector<std::string>{"00000000 00000024"});
         std::vector<std::string> calls = run.Calls("kernel32.SetSystemPowerState");
         ASSERT_EQ(calls.size(), 1u);
         EXPECT_NE(calls[0].find("(00000001,00000001)"), std::string::npos) << calls[0];
@@ -175,6 +177,7 @@ TEST_F(EndOfCopyTest, ShutdownEndsTheSessionThatAnotherProgramsWindowSees) {
     EXPECT_EQ(Lines(log).size(), 1u) << "nothing before the answer";
     run.Answer(box, IDYES);
     EXPECT_EQ(run.Finish(), 1u);
+    EXPECT_EQ(run.Boxes(), std::vector<std::string>{"00000000 00000024"});
     std::vector<std::string> calls = run.Calls("user32.ExitWindowsEx");
     ASSERT_EQ(calls.size(), 1u);
     EXPECT_NE(calls[0].find("(00000001,00000000)"), std::string::npos) << "EWX_SHUTDOWN: " << calls[0];
