@@ -44,6 +44,15 @@ if(ZV_WINE_TESTS)
   add_dependencies(wine_tests zolvane)
   # One CTest entry: the GoogleTest program reports every case itself.
   add_test(NAME wine_tests COMMAND wine_tests)
+  # Programs that the copy-run tests start: a recorder of its own command
+  # line, and a window that logs the end of the session.
+  foreach(helper record_args end_session_watch)
+    add_executable(${helper} WIN32 tests/wine/${helper}.cpp)
+    target_compile_options(${helper} PRIVATE ${ZV_CXX_FLAGS})
+    target_compile_definitions(${helper} PRIVATE ${ZV_WIN32_DEFS})
+    target_link_options(${helper} PRIVATE ${ZV_LINK_FLAGS} -s)
+    add_dependencies(wine_tests ${helper})
+  endforeach()
 endif()
 
 # Baseline for the start-up benchmark: an empty program built the same way.
@@ -69,3 +78,9 @@ if(ZV_WINE_TESTS)
   target_link_libraries(sheet_tab PRIVATE user32 kernel32)
   target_link_options(sheet_tab PRIVATE ${ZV_LINK_FLAGS})
 endif()
+# The folder-name search timed over real folders, for the copy benchmark.
+add_executable(free_name_bench tests/bench/free_name_bench.cpp)
+target_compile_options(free_name_bench PRIVATE ${ZV_PROGRAM_FLAGS})
+target_compile_definitions(free_name_bench PRIVATE ${ZV_WIN32_DEFS})
+target_link_libraries(free_name_bench PRIVATE zolvane_glue zolvane_core ${ZV_SYSTEM_LIBS})
+target_link_options(free_name_bench PRIVATE ${ZV_LINK_FLAGS} -s)

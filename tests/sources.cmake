@@ -7,3 +7,7 @@ list(APPEND ZV_WINE_TESTS tests/wine/sheet_support.cpp tests/wine/settings_sheet
      tests/wine/folder_page_test.cpp tests/wine/options_page_test.cpp
      tests/wine/sheet_result_test.cpp)
 list(APPEND ZV_WINE_TESTS tests/wine/resource_reader.cpp tests/wine/resources_test.cpp)
+list(APPEND ZV_UNIT_TESTS tests/unit/copy_text_test.cpp tests/unit/command_text_test.cpp
+     tests/unit/copy_fuzz_test.cpp)
+list(APPEND ZV_WINE_TESTS tests/wine/copy_support.cpp tests/wine/copy_run_test.cpp)
+list(APPEND ZV_WINE_TESTS tests/wine/copy_switch_test.cpp tests/wine/end_of_copy_test.cpp)
