@@ -15,3 +15,10 @@ target_compile_options(zolvane_core PRIVATE -fno-exceptions -fno-rtti)
 add_executable(unit_tests ${ZV_UNIT_TESTS})
 target_link_libraries(unit_tests PRIVATE zolvane_core GTest::gtest_main)
 gtest_discover_tests(unit_tests DISCOVERY_TIMEOUT 60)
+
+# The committed icons are what their generator draws.
+find_package(Python3 COMPONENTS Interpreter)
+if(Python3_Interpreter_FOUND)
+  add_test(NAME icons_match_generator
+           COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/src/res/icons/make_icons.py --check)
+endif()

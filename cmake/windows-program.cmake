@@ -44,9 +44,55 @@ if(ZV_WINE_TESTS)
   add_dependencies(wine_tests zolvane)
   # One CTest entry: the GoogleTest program reports every case itself.
   add_test(NAME wine_tests COMMAND wine_tests)
+  # Programs that the copy-run tests start: a recorder of its own command
+  # line, and a window that logs the end of the session.
+  foreach(helper record_args end_session_watch)
+    add_executable(${helper} WIN32 tests/wine/${helper}.cpp)
+    target_compile_options(${helper} PRIVATE ${ZV_CXX_FLAGS})
+    target_compile_definitions(${helper} PRIVATE ${ZV_WIN32_DEFS})
+    target_link_options(${helper} PRIVATE ${ZV_LINK_FLAGS} -s)
+    add_dependencies(wine_tests ${helper})
+  endforeach()
 endif()
 
 # Baseline for the start-up benchmark: an empty program built the same way.
 add_executable(do_nothing WIN32 tests/bench/do_nothing.cpp)
 target_compile_options(do_nothing PRIVATE ${ZV_PROGRAM_FLAGS})
 target_link_options(do_nothing PRIVATE ${ZV_LINK_FLAGS} -s)
+
+if(ZV_WINE_TESTS)
+  # The version block is read through the system's reader as well.
+  target_link_libraries(wine_tests PRIVATE version)
+  # A dialog template of zolvane.exe on its own, for screenshots.
+  add_executable(show_template WIN32 tests/wine/show_template.cpp)
+  target_compile_options(show_template PRIVATE ${ZV_CXX_FLAGS})
+  target_compile_definitions(show_template PRIVATE ${ZV_WIN32_DEFS})
+  target_link_libraries(show_template PRIVATE comctl32 gdi32 user32 kernel32)
+  target_link_options(show_template PRIVATE ${ZV_LINK_FLAGS})
+  add_dependencies(show_template zolvane)
+
+  # Selects a tab of the running sheet, for screenshots of its pages.
+  add_executable(sheet_tab tests/wine/sheet_tab.cpp)
+  target_compile_options(sheet_tab PRIVATE ${ZV_CXX_FLAGS})
+  target_compile_definitions(sheet_tab PRIVATE ${ZV_WIN32_DEFS})
+  target_link_libraries(sheet_tab PRIVATE user32 kernel32)
+  target_link_options(sheet_tab PRIVATE ${ZV_LINK_FLAGS})
+endif()
+# The folder-name search timed over real folders, for the copy benchmark.
+add_executable(free_name_bench tests/bench/free_name_bench.cpp)
+target_compile_options(free_name_bench PRIVATE ${ZV_PROGRAM_FLAGS})
+target_compile_definitions(free_name_bench PRIVATE ${ZV_WIN32_DEFS})
+target_link_libraries(free_name_bench PRIVATE zolvane_glue zolvane_core ${ZV_SYSTEM_LIBS})
+target_link_options(free_name_bench PRIVATE ${ZV_LINK_FLAGS} -s)
+
+if(ZV_WINE_TESTS)
+  # Loaded into zolvane.exe by the About box's tests, to read its fonts inside
+  # the program (a font handle cannot be read from another process).
+  add_library(font_probe MODULE tests/wine/font_probe.cpp)
+  set_target_properties(font_probe PROPERTIES PREFIX "" LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+  target_compile_options(font_probe PRIVATE ${ZV_CXX_FLAGS})
+  target_compile_definitions(font_probe PRIVATE ${ZV_WIN32_DEFS})
+  target_link_libraries(font_probe PRIVATE gdi32 user32 kernel32)
+  target_link_options(font_probe PRIVATE ${ZV_LINK_FLAGS})
+  add_dependencies(wine_tests font_probe)
+endif()

@@ -48,9 +48,15 @@ fi
 
 wine wineboot -i >/dev/null 2>&1
 wineserver -w
-wine regedit "$here/wine-fonts.reg" >/dev/null 2>&1
+# Drive D: must exist before the next Wine session starts: a drive letter
+# added while one runs is not reported by GetLogicalDrives.
 mkdir -p "$ZV_DISC"
 ln -sfn "$ZV_DISC" "$WINEPREFIX/dosdevices/d:"
+# regedit reads a REGEDIT4 file in the ANSI code page, which would garble the
+# UTF-8 of the Japanese font names: hand it the file as UTF-16 instead.
+{ printf '\xff\xfe'; sed '1s/^REGEDIT4/Windows Registry Editor Version 5.00/' "$here/wine-fonts.reg" |
+  iconv -f UTF-8 -t UTF-16LE; } > "$WINEPREFIX/fonts.reg"
+wine regedit "$WINEPREFIX/fonts.reg" >/dev/null 2>&1
 
 # A virtual desktop draws Wine's own window captions, for screenshots.
 if [ "${ZV_DESKTOP:-}" = 1 ]; then

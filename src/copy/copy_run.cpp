@@ -1,5 +1,64 @@
 #include "copy/copy_run.h"
 
-// Not built yet: the copy run arrives with the copy issue. Until then a start
-// with "/c" does nothing and ends like a finished run.
-int CopyRun(HINSTANCE) { return 1; }
+#include "app/bounded_text.h"
+#include "app/settings.h"
+#include "copy/ask_user.h"
+#include "copy/copy_text.h"
+#include "copy/destination.h"
+#include "copy/end_of_copy.h"
+#include "copy/shell_copy.h"
+#include "copy/source_ready.h"
+#include "res/resource.h"
+#include "shell/path_services.h"
+
+namespace {
+
+enum PassEnd { Declined, Refused, Done };
+
+bool Has(int32_t flags, int32_t bit) { return (flags & bit) != 0; }
+
+// Copies the source into the next free numbered folder when everything for
+// it can be built and the source is ready; otherwise the pass copies nothing.
+void CopyDisc(bool toHasBackslash, bool fromHasBackslash) {
+    if (!toHasBackslash || !fromHasBackslash) return;
+    char destination[ShellListSize];
+    if (!FindFreeDestination(Settings.To, Settings.NumCount, Has(Settings.Flags, NumberFromZero),
+                             destination, ArraySize(destination)))
+        return;
+    if (!SourceIsReady(Settings.From)) return;
+    char sourceList[ShellListSize];
+    if (!BuildSourceList(Settings.From, sourceList, ArraySize(sourceList))) return;
+    CopyIntoNewFolder(sourceList, destination, Has(Settings.Flags, MoveFiles));
+}
+
+// One disc: the confirmation, the trailing backslashes (kept in the record,
+// never written to the file), the same-drive refusal, the copy.
+PassEnd RunPass(HINSTANCE instance) {
+    if (Has(Settings.Flags, ConfirmCopy) && UserRefuses(instance, IDS_CONFIRM_COPY)) return Declined;
+    bool toHasBackslash = AppendBackslash(Settings.To, ArraySize(Settings.To), IsSystemLeadByte);
+    bool fromHasBackslash =
+        AppendBackslash(Settings.From, ArraySize(Settings.From), IsSystemLeadByte);
+    if (OnSameDrive(Settings.To, Settings.From)) {
+        ShowMessage(instance, IDS_SAME_DRIVE, MB_OK | MB_ICONERROR);
+        return Refused;
+    }
+    CopyDisc(toHasBackslash, fromHasBackslash);
+    return Done;
+}
+
+bool AnotherDisc(HINSTANCE instance) {
+    if (!Has(Settings.Flags, RepeatCopy)) return false;
+    return ShowMessage(instance, IDS_ANOTHER_DISC, MB_OKCANCEL | MB_ICONQUESTION) == IDOK;
+}
+
+}  // namespace
+
+int CopyRun(HINSTANCE instance) {
+    do {
+        PassEnd end = RunPass(instance);
+        if (end == Declined) return 1;
+        if (end == Refused) return 0;
+    } while (AnotherDisc(instance));
+    EndOfCopyAction(instance);
+    return 1;
+}

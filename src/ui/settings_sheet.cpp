@@ -10,6 +10,7 @@
 #include "ui/pages.h"
 
 SettingsRecord gWorkingCopy;
+RunSheetFunction gRunSheet = PropertySheetA;
 
 namespace {
 
@@ -80,7 +81,7 @@ int ShowSettingsSheet(HWND owner) {
     header.pfnCallback = SheetInitialised;
 
     gWorkingCopy = Settings;
-    INT_PTR result = PropertySheetA(&header);
+    INT_PTR result = gRunSheet(&header);
     if (result == 0 || result == -1) return 0;
     Settings = gWorkingCopy;
     return 1;

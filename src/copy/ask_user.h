@@ -1,0 +1,11 @@
+// The copy run's message boxes: no owner window, the caption "Zolvane", the
+// text from the string table.
+#pragma once
+#include <windows.h>
+
+// Shows string-table entry stringId with the given style; the box's result.
+int ShowMessage(HINSTANCE instance, UINT stringId, UINT style);
+
+// Asks a Yes/No question with the question icon. True only when the answer
+// is No; Yes and a box that could not be shown count as consent.
+bool UserRefuses(HINSTANCE instance, UINT stringId);

@@ -1,0 +1,48 @@
+#include "copy/end_of_copy.h"
+
+#include <shellapi.h>
+
+#include "app/settings.h"
+#include "copy/ask_user.h"
+#include "copy/command_text.h"
+#include "res/resource.h"
+
+namespace {
+
+bool Has(int32_t flags, int32_t bit) { return (flags & bit) != 0; }
+
+// Standby is a forced suspend: applications are not asked. No privilege is
+// requested and neither result is looked at.
+void EndWindowsSession(HINSTANCE instance) {
+    bool standby = Has(Settings.ExitFlags, Standby);
+    UINT question = standby ? IDS_CONFIRM_STANDBY : IDS_CONFIRM_SHUTDOWN;
+    if (Has(Settings.ExitFlags, ConfirmExit) && UserRefuses(instance, question)) return;
+    if (standby)
+        SetSystemPowerState(TRUE, TRUE);
+    else
+        ExitWindowsEx(EWX_SHUTDOWN, 0);
+}
+
+// A command whose program or parameters do not fit is not started at all.
+void RunConfiguredCommand(HINSTANCE instance) {
+    if (Has(Settings.ExitFlags, ConfirmRun) && UserRefuses(instance, IDS_CONFIRM_RUN)) return;
+    char program[260];
+    char parameters[520];
+    if (!SplitCommand(Settings.Command, program, parameters)) return;
+    ShellExecuteA(NULL, "open", program, parameters, NULL, SW_SHOW);
+}
+
+}  // namespace
+
+void EndOfCopyAction(HINSTANCE instance) {
+    switch (Settings.ExitMode) {
+    case ExitWindows:
+        EndWindowsSession(instance);
+        break;
+    case RunCommand:
+        RunConfiguredCommand(instance);
+        break;
+    default:
+        break;
+    }
+}

@@ -1,0 +1,235 @@
+#include "tests/wine/copy_support.h"
+
+#include <gtest/gtest.h>
+
+#include <psapi.h>
+
+#include <algorithm>
+
+namespace zv {
+
+namespace {
+
+// The functions whose calls the traced runs record.
+const char kRelayInclude[] =
+    "shell32.SHFileOperationA;shell32.ShellExecuteA;user32.ExitWindowsEx;"
+    "kernel32.SetSystemPowerState;user32.MessageBoxA";
+
+void LimitRelay() {
+    HKEY key = nullptr;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Wine\\Debug", 0, nullptr, 0, KEY_SET_VALUE,
+                        nullptr, &key, nullptr) != ERROR_SUCCESS)
+        return;
+    RegSetValueExA(key, "RelayInclude", 0, REG_SZ, reinterpret_cast<const BYTE*>(kRelayInclude),
+                   sizeof kRelayInclude);
+    RegCloseKey(key);
+}
+
+std::string Lower(std::string s) {
+    for (char& c : s) c = static_cast<char>(tolower(static_cast<unsigned char>(c)));
+    return s;
+}
+
+// Pseudo-random bytes, the same for the same seed.
+std::string Bytes(size_t size, unsigned seed) {
+    std::string bytes(size, '\0');
+    unsigned x = seed * 2654435761u + 1;
+    for (char& c : bytes) {
+        x ^= x << 13;
+        x ^= x >> 17;
+        x ^= x << 5;
+        c = static_cast<char>(x);
+    }
+    return bytes;
+}
+
+// The Unix path of a folder on drive C:, which is $WINEPREFIX/drive_c.
+std::string UnixPath(const std::string& windowsPath) {
+    char prefix[1024] = "";
+    GetEnvironmentVariableA("WINEPREFIX", prefix, sizeof prefix);
+    std::string path = std::string(prefix) + "/drive_c" + windowsPath.substr(2);
+    for (char& c : path)
+        if (c == '\\') c = '/';
+    return path;
+}
+
+}  // namespace
+
+void ClearDisc() {
+    WIN32_FIND_DATAA data;
+    HANDLE find = FindFirstFileA("D:\\*", &data);
+    if (find == INVALID_HANDLE_VALUE) return;
+    std::vector<std::string> names;
+    do {
+        std::string name = data.cFileName;
+        if (name != "." && name != "..") names.push_back(name);
+    } while (FindNextFileA(find, &data));
+    FindClose(find);
+    for (const std::string& name : names) RemoveTree(std::string("D:\\") + name);
+}
+
+void FillSampleTree(const std::string& root) {
+    WriteBytes(root + "\\readme.txt", "a disc\r\n");
+    WriteBytes(root + "\\photos\\2024\\summer\\img001.jpg", Bytes(40000, 1));
+    WriteBytes(root + "\\photos\\2024\\img002.jpg", Bytes(12345, 2));
+    WriteBytes(root + "\\photos\\index.html", "<html></html>");
+    WriteBytes(root + "\\big.bin", Bytes(3 * 1024 * 1024 + 7, 3));
+    WriteBytes(root + "\\日本語フォルダ\\表計算.txt", "表");    // 表: 95 5C
+    WriteBytes(root + "\\ソフト\\データ.bin", Bytes(999, 4));  // ソ: 83 5C
+    WriteBytes(root + "\\empty.txt", "");
+    MakeFolders(root + "\\空のフォルダ");
+    MakeFolders(root + "\\photos\\empty");
+    std::string hidden = root + "\\hidden.dat";
+    WriteBytes(hidden, "not shown");
+    SetFileAttributesA(hidden.c_str(), FILE_ATTRIBUTE_HIDDEN);
+}
+
+void WriteRunSettings(const std::string& ini, const RunSettings& s) {
+    // The command goes inside one extra pair of quotes, which reading strips.
+    std::string text = "[General]\r\nTo=" + s.to + "\r\nFrom=" + s.from + "\r\nCommand=\"" +
+                       s.command + "\"\r\nFlags=" + std::to_string(s.flags) +
+                       "\r\nExitMode=" + std::to_string(s.exitMode) +
+                       "\r\nExitFlags=" + std::to_string(s.exitFlags) +
+                       "\r\nNumCount=" + std::to_string(s.numCount) + "\r\n";
+    WriteBytes(ini, text);
+}
+
+TracedRun::TracedRun(const Installed& app, const std::string& args)
+    : exe_(app.exe), trace_(app.folder + "\\relay.log"), exitFile_(app.folder + "\\exit.txt") {
+    LimitRelay();
+    DeleteFileA(trace_.c_str());
+    DeleteFileA(exitFile_.c_str());
+    std::string unixFolder = UnixPath(app.folder);
+    std::string command = "/bin/sh -c \"cd '" + unixFolder +
+                          "' && WINEDEBUG=-all,+relay \\\"${ZV_WINE:-wine}\\\" zolvane.exe " + args +
+                          " 2>relay.log; echo $? >exit.tmp; mv exit.tmp exit.txt\"";
+    std::vector<char> line(command.begin(), command.end());
+    line.push_back('\0');
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info = {};
+    if (CreateProcessA("Z:\\bin\\sh", line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                       &startup, &info)) {
+        // A Unix process has no Windows handles.
+        if (info.hProcess) CloseHandle(info.hProcess);
+        if (info.hThread) CloseHandle(info.hThread);
+    }
+}
+
+TracedRun::~TracedRun() {
+    if (process_) {
+        if (WaitForSingleObject(process_, 0) == WAIT_TIMEOUT) {
+            TerminateProcess(process_, 99);
+            WaitForSingleObject(process_, 5000);
+        }
+        CloseHandle(process_);
+    }
+    Finish(5000);
+}
+
+bool TracedRun::Ended() const { return Exists(exitFile_); }
+
+DWORD TracedRun::Pid() {
+    if (pid_ || Ended()) return pid_;
+    DWORD ids[4096];
+    DWORD bytes = 0;
+    if (!EnumProcesses(ids, sizeof ids, &bytes)) return 0;
+    for (DWORD i = 0; i < bytes / sizeof(DWORD); ++i) {
+        HANDLE h = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ | SYNCHRONIZE |
+                                   PROCESS_TERMINATE,
+                               FALSE, ids[i]);
+        if (!h) continue;
+        char image[MAX_PATH] = "";
+        GetModuleFileNameExA(h, nullptr, image, MAX_PATH);
+        if (Lower(image) == Lower(exe_) && WaitForSingleObject(h, 0) == WAIT_TIMEOUT) {
+            process_ = h;
+            pid_ = ids[i];
+            return pid_;
+        }
+        CloseHandle(h);
+    }
+    return 0;
+}
+
+MessageBoxView TracedRun::NextBox(DWORD timeoutMs) {
+    DWORD start = GetTickCount();
+    do {
+        if (DWORD pid = Pid()) {
+            MessageBoxView box = WaitForMessageBox(pid, 100);
+            if (box.window) return box;
+        } else {
+            Sleep(50);
+        }
+    } while (!Ended() && GetTickCount() - start < timeoutMs);
+    return MessageBoxView();
+}
+
+void TracedRun::Answer(const MessageBoxView& box, int button) {
+    Press(box.window, button);
+    for (int i = 0; i < 200 && IsWindow(box.window); ++i) Sleep(25);
+}
+
+DWORD TracedRun::Finish(DWORD timeoutMs) {
+    DWORD start = GetTickCount();
+    while (!Ended()) {
+        if (GetTickCount() - start >= timeoutMs) return STILL_ACTIVE;
+        Sleep(50);
+    }
+    std::string code = ReadBytes(exitFile_);
+    return code.empty() ? STILL_ACTIVE : static_cast<DWORD>(atoi(code.c_str()));
+}
+
+std::vector<std::string> TracedRun::Calls(const std::string& function) const {
+    std::vector<std::string> calls;
+    std::string needle = Lower("Call " + function + "(");
+    for (const std::string& line : Lines(trace_))
+        if (Lower(line).find(needle) != std::string::npos) calls.push_back(line);
+    return calls;
+}
+
+std::vector<std::string> TracedRun::Boxes() const {
+    std::vector<std::string> boxes;
+    for (const std::string& call : Calls("user32.MessageBoxA")) {
+        size_t open = call.find('(');
+        size_t comma = call.find(',', open);
+        size_t close = call.rfind(") ret=");
+        if (open == std::string::npos || comma == std::string::npos ||
+            close == std::string::npos || close < 8) {
+            boxes.push_back("unreadable: " + call);
+            continue;
+        }
+        boxes.push_back(call.substr(open + 1, comma - open - 1) + " " + call.substr(close - 8, 8));
+    }
+    return boxes;
+}
+
+::testing::AssertionResult IsBox(const MessageBoxView& box, const std::string& text,
+                                 std::vector<int> buttons) {
+    if (!box.window) return ::testing::AssertionFailure() << "no message box";
+    std::vector<int> shown = box.buttons;
+    std::sort(shown.begin(), shown.end());
+    std::sort(buttons.begin(), buttons.end());
+    if (box.text != text) return ::testing::AssertionFailure() << "text [" << box.text << "]";
+    if (box.caption != "Zolvane")
+        return ::testing::AssertionFailure() << "caption [" << box.caption << "]";
+    if (shown != buttons) return ::testing::AssertionFailure() << "other buttons";
+    if (GetWindow(box.window, GW_OWNER)) return ::testing::AssertionFailure() << "has an owner";
+    return ::testing::AssertionSuccess();
+}
+
+std::string InstallRecorder(const std::string& folder) {
+    MakeFolders(folder);
+    std::string exe = folder + "\\record_args.exe";
+    CopyFileA((BuildFolder() + "\\record_args.exe").c_str(), exe.c_str(), FALSE);
+    DeleteFileA((folder + "\\recorded.txt").c_str());
+    return exe;
+}
+
+std::vector<std::string> Recorded(const std::string& folder, DWORD timeoutMs) {
+    std::string file = folder + "\\recorded.txt";
+    DWORD start = GetTickCount();
+    while (!Exists(file) && GetTickCount() - start < timeoutMs) Sleep(50);
+    return Lines(file);
+}
+
+}  // namespace zv

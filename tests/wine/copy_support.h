@@ -1,0 +1,82 @@
+// Helpers for the copy-run tests: the disc on drive D:, the settings of a
+// run, the run itself with a relay trace of the requests it makes, and the
+// helper programs that record what the end-of-copy action does.
+#pragma once
+#include <windows.h>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/wine/harness.h"
+
+namespace zv {
+
+// Drive D:, the disc. ClearDisc empties it; the fill functions write into it.
+const char kDisc[] = "D:";
+void ClearDisc();
+// The sample tree below root: nested folders, a hidden file, an empty
+// folder, Japanese names (some with a second byte 0x5C) and a 3 MB file.
+void FillSampleTree(const std::string& root);
+
+// The settings of a run, written directly into zolvane.ini.
+struct RunSettings {
+    std::string to;
+    std::string from = "D:\\";
+    std::string command;
+    int numCount = 3;
+    int flags = 0;
+    int exitMode = 0;
+    int exitFlags = 0;
+};
+void WriteRunSettings(const std::string& ini, const RunSettings& settings);
+
+// zolvane.exe started with the given arguments and a relay trace of the
+// requests a copy run makes (file operation, program start, shutdown,
+// standby, message boxes). Wine writes its traces to the Unix standard error,
+// which a Windows parent cannot redirect, so the program is started through
+// /bin/sh; the trace and the exit code land in files beside the program.
+class TracedRun {
+public:
+    explicit TracedRun(const Installed& app, const std::string& args = "/c");
+    ~TracedRun();  // ends the program if it still runs
+    TracedRun(const TracedRun&) = delete;
+    TracedRun& operator=(const TracedRun&) = delete;
+
+    // The program's process id once it is found; 0 when it is not running.
+    DWORD Pid();
+    // The next message box of the program; no window when none comes
+    // within timeoutMs or the program ended.
+    MessageBoxView NextBox(DWORD timeoutMs = 15000);
+    // Presses a button and waits until that box has closed.
+    void Answer(const MessageBoxView& box, int button);
+    // The exit code once the program has ended, or STILL_ACTIVE.
+    DWORD Finish(DWORD timeoutMs = 60000);
+    // Relay lines "Call <dll>.<function>(...)" of the run, in order; the
+    // dll name is compared case-insensitively.
+    std::vector<std::string> Calls(const std::string& function) const;
+    // Owner window and style of every MessageBoxA call, in order, as
+    // "<owner> <style>" in hexadecimal ("00000000 00000024").
+    std::vector<std::string> Boxes() const;
+
+private:
+    bool Ended() const;
+    std::string exe_;
+    std::string trace_;
+    std::string exitFile_;
+    HANDLE process_ = nullptr;
+    DWORD pid_ = 0;
+};
+
+// Whether box shows text (code page 932 bytes) with the caption "Zolvane"
+// and exactly the buttons given, and has no owner window.
+::testing::AssertionResult IsBox(const MessageBoxView& box, const std::string& text,
+                                 std::vector<int> buttons);
+
+// record_args.exe copied into folder; it writes recorded.txt there.
+std::string InstallRecorder(const std::string& folder);
+// The lines of folder\recorded.txt once it appears within timeoutMs; empty
+// when it does not.
+std::vector<std::string> Recorded(const std::string& folder, DWORD timeoutMs);
+
+}  // namespace zv
