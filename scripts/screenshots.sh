@@ -84,10 +84,11 @@ cp "$tests_dir/zolvane.exe" "$WINEPREFIX/drive_c/Zolvane/"
 printf '[General]\r\nFrom=D:\\\r\nTo=C:\\アーカイブ\\ディスク\r\nNumCount=3\r\nFlags=3\r\nExitMode=2\r\nExitFlags=4\r\nCommand=""C:\\Program Files\\Player\\play.exe" /list""\r\n' |
   iconv -f UTF-8 -t CP932 > "$WINEPREFIX/drive_c/Zolvane/zolvane.ini"
 
-# The settings sheet opened on the page at tab index $2.
+# The settings sheet opened on the page at tab index $1; with $2, that
+# button of the page pressed.
 sheet_page() {
   wine "$program" & 
-  wine "$tests_dir/sheet_tab.exe" "$1"
+  wine "$tests_dir/sheet_tab.exe" "$@"
   wait
 }
 # The program keeps running after its shot: end the whole session instead.
@@ -95,6 +96,9 @@ shot_page() { shoot "$1" sheet_page "$2"; wineserver -k; sleep 1; }
 
 shot_folder_page() { shot_page folder-page 0; }
 shot_options_page() { shot_page options-page 1; }
+shot_shortcut_page() { shot_page shortcut-page 2; }
+# The About box over the sheet, opened by the page's button.
+shot_about_box() { shoot about-box sheet_page 2 1019; wineserver -k; sleep 1; }
 
 # One dialog template of the program with a stand-in procedure.
 shot_template() { shoot "template-$1" wine "$tests_dir/show_template.exe" "$1" "$root/build/zolvane.exe"; }
@@ -104,7 +108,8 @@ shot_template_102() { shot_template 102; }   # Options page
 shot_template_115() { shot_template 115; }   # Shortcut page
 shot_template_118() { shot_template 118; }   # About box
 
-all_shots=(template-101 template-102 template-115 template-118 folder-page options-page)
+all_shots=(template-101 template-102 template-115 template-118 folder-page options-page
+           shortcut-page about-box)
 
 # Start the desktop first, so that its appearance is not taken for a window.
 wine cmd /c exit >/dev/null 2>&1 || true
