@@ -85,7 +85,7 @@ TEST(Resources, StringTableHoldsTheSevenMessagesExactly) {
 
 // ------------------------------------------------------------ dialog templates
 
-struct ItemSpec {
+struct ExpectedItem {
     int id;
     const char* windowClass;
     DWORD style;
@@ -94,12 +94,12 @@ struct ItemSpec {
     short x, y, cx, cy;
 };
 
-struct DialogSpec {
+struct ExpectedDialog {
     int id;
     DWORD style;
     short cx, cy;
     const char* caption;
-    std::vector<ItemSpec> items;
+    std::vector<ExpectedItem> items;
 };
 
 const DWORD kIcon = 0x50000803;     // WS_CHILD | WS_VISIBLE | SS_ICON | SS_REALSIZEIMAGE
@@ -107,7 +107,7 @@ const DWORD kGroupBox = 0x50000007; // WS_CHILD | WS_VISIBLE | BS_GROUPBOX
 const DWORD kLabel = 0x50020000;    // WS_CHILD | WS_VISIBLE | WS_GROUP | SS_LEFT
 const DWORD kPush = 0x50010000;     // WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON
 
-const DialogSpec kFolderPage = {101, 0x40000040, 236, 198, "", {
+const ExpectedDialog kFolderPage = {101, 0x40000040, 236, 198, "", {
     {1009, "EDIT", 0x50810080, "", 0, 49, 34, 124, 14},
     {1010, "BUTTON", 0x50010000, "参照...", 0, 179, 33, 37, 15},
     {-1, "STATIC", 0x50020000, "フォルダ番号の桁数(&C)", 0, 49, 65, 69, 8},
@@ -126,7 +126,7 @@ const DialogSpec kFolderPage = {101, 0x40000040, 236, 198, "", {
      41, 121, 175, 16},
 }};
 
-const DialogSpec kOptionsPage = {102, 0x40000040, 235, 196, "", {
+const ExpectedDialog kOptionsPage = {102, 0x40000040, 235, 196, "", {
     {1021, "BUTTON", 0x50020009, "何もしない(&N)", 0, 43, 32, 158, 11},
     {1022, "BUTTON", 0x50000009, "Windowsを終了する(&X)", 0, 43, 46, 158, 11},
     {1024, "BUTTON", 0x50000009, "プログラムを実行する(&R)", 0, 43, 91, 158, 11},
@@ -146,7 +146,7 @@ const DialogSpec kOptionsPage = {102, 0x40000040, 235, 196, "", {
 
 // The shortcut page and the About box are described in words; these are the
 // bits that the words stand for.
-const DialogSpec kShortcutPage = {115, WS_CHILD | DS_SETFONT, 235, 197, "", {
+const ExpectedDialog kShortcutPage = {115, WS_CHILD | DS_SETFONT, 235, 197, "", {
     {-1, "BUTTON", kGroupBox, "ショートカットの作成", 0, 4, 3, 227, 80},
     {-1, "STATIC", kIcon, nullptr, 117, 10, 18, 20, 20},
     {-1, "STATIC", kLabel,
@@ -159,7 +159,7 @@ const DialogSpec kShortcutPage = {115, WS_CHILD | DS_SETFONT, 235, 197, "", {
 
 const char kLegalNotice[] = "Copyright (C) 2026 Zolvane";
 
-const DialogSpec kAboutBox = {118, WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT,
+const ExpectedDialog kAboutBox = {118, WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT,
                               150, 87, "Zolvaneのバージョン情報", {
     {1029, "STATIC", kLabel, "Zolvane", 0, 38, 15, 52, 9},
     {-1, "STATIC", kLabel, "Version 1.06", 0, 38, 26, 45, 8},
@@ -168,30 +168,30 @@ const DialogSpec kAboutBox = {118, WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODAL
     {-1, "STATIC", kIcon, nullptr, 103, 11, 14, 20, 20},
 }};
 
-void ExpectDialog(const DialogSpec& spec) {
-    SCOPED_TRACE("template " + std::to_string(spec.id));
+void ExpectDialog(const ExpectedDialog& expected) {
+    SCOPED_TRACE("template " + std::to_string(expected.id));
     ProgramResources program;
     ASSERT_NE(program.Module(), nullptr) << ProgramPath();
-    std::string bytes = program.Bytes(RT_DIALOG, spec.id);
+    std::string bytes = program.Bytes(RT_DIALOG, expected.id);
     ASSERT_FALSE(bytes.empty());
     DialogTemplate d = ParseDialog(bytes);
     ASSERT_FALSE(d.extended) << "a standard DLGTEMPLATE, not DLGTEMPLATEEX";
     ASSERT_FALSE(d.truncated);
-    EXPECT_EQ(d.style, spec.style);
+    EXPECT_EQ(d.style, expected.style);
     EXPECT_EQ(d.exStyle, 0u);
     EXPECT_EQ(d.x, 0);
     EXPECT_EQ(d.y, 0);
-    EXPECT_EQ(d.cx, spec.cx);
-    EXPECT_EQ(d.cy, spec.cy);
+    EXPECT_EQ(d.cx, expected.cx);
+    EXPECT_EQ(d.cy, expected.cy);
     EXPECT_TRUE(!d.menu.isOrdinal && d.menu.text.empty()) << "no menu";
     EXPECT_TRUE(!d.windowClass.isOrdinal && d.windowClass.text.empty()) << "the dialog class";
-    EXPECT_EQ(Hex(d.caption), Hex(spec.caption));
+    EXPECT_EQ(Hex(d.caption), Hex(expected.caption));
     EXPECT_EQ(d.pointSize, 9);
     EXPECT_EQ(Hex(d.face), Hex("ＭＳ Ｐゴシック"));
-    ASSERT_EQ(d.items.size(), spec.items.size());
+    ASSERT_EQ(d.items.size(), expected.items.size());
 
-    for (size_t i = 0; i < spec.items.size(); ++i) {
-        const ItemSpec& want = spec.items[i];
+    for (size_t i = 0; i < expected.items.size(); ++i) {
+        const ExpectedItem& want = expected.items[i];
         const DialogItem& got = d.items[i];
         SCOPED_TRACE("control #" + std::to_string(i + 1));
         EXPECT_EQ(got.id, static_cast<WORD>(want.id));
@@ -234,15 +234,15 @@ TEST(Resources, EveryTemplateMakesItsControls) {
     HWND host = CreateWindowExA(0, "STATIC", "host", WS_POPUP, 0, 0, 600, 500, nullptr, nullptr,
                                 nullptr, nullptr);
     ASSERT_NE(host, nullptr);
-    for (const DialogSpec* spec : {&kFolderPage, &kOptionsPage, &kShortcutPage, &kAboutBox}) {
-        SCOPED_TRACE("template " + std::to_string(spec->id));
-        HWND dialog = CreateDialogParamA(program.Module(), MAKEINTRESOURCEA(spec->id), host, StandIn, 0);
+    for (const ExpectedDialog* expected : {&kFolderPage, &kOptionsPage, &kShortcutPage, &kAboutBox}) {
+        SCOPED_TRACE("template " + std::to_string(expected->id));
+        HWND dialog = CreateDialogParamA(program.Module(), MAKEINTRESOURCEA(expected->id), host, StandIn, 0);
         ASSERT_NE(dialog, nullptr);
         std::vector<HWND> controls;
         for (HWND c = GetWindow(dialog, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) controls.push_back(c);
-        ASSERT_EQ(controls.size(), spec->items.size());
+        ASSERT_EQ(controls.size(), expected->items.size());
         for (size_t i = 0; i < controls.size(); ++i) {
-            const ItemSpec& item = spec->items[i];
+            const ExpectedItem& item = expected->items[i];
             SCOPED_TRACE("control #" + std::to_string(i + 1));
             char name[64] = "";
             GetClassNameA(controls[i], name, sizeof name);
