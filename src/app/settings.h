@@ -37,5 +37,8 @@ struct SettingsRecord {
     int32_t ExitFlags;          // ExitFlagBits
 };
 
+// True when bit is set in a Flags or ExitFlags value.
+inline bool HasBit(int32_t bits, int32_t bit) { return (bits & bit) != 0; }
+
 // The one global record, filled at start-up.
 extern SettingsRecord Settings;

@@ -15,26 +15,24 @@ namespace {
 
 enum PassEnd { Declined, Refused, Done };
 
-bool Has(int32_t flags, int32_t bit) { return (flags & bit) != 0; }
-
 // Copies the source into the next free numbered folder when everything for
 // it can be built and the source is ready; otherwise the pass copies nothing.
 void CopyDisc(bool toHasBackslash, bool fromHasBackslash) {
     if (!toHasBackslash || !fromHasBackslash) return;
     char destination[ShellListSize];
-    if (!FindFreeDestination(Settings.To, Settings.NumCount, Has(Settings.Flags, NumberFromZero),
+    if (!FindFreeDestination(Settings.To, Settings.NumCount, HasBit(Settings.Flags, NumberFromZero),
                              destination, ArraySize(destination)))
         return;
     if (!SourceIsReady(Settings.From)) return;
     char sourceList[ShellListSize];
     if (!BuildSourceList(Settings.From, sourceList, ArraySize(sourceList))) return;
-    CopyIntoNewFolder(sourceList, destination, Has(Settings.Flags, MoveFiles));
+    CopyIntoNewFolder(sourceList, destination, HasBit(Settings.Flags, MoveFiles));
 }
 
 // One disc: the confirmation, the trailing backslashes (kept in the record,
 // never written to the file), the same-drive refusal, the copy.
 PassEnd RunPass(HINSTANCE instance) {
-    if (Has(Settings.Flags, ConfirmCopy) && UserRefuses(instance, IDS_CONFIRM_COPY)) return Declined;
+    if (HasBit(Settings.Flags, ConfirmCopy) && UserRefuses(instance, IDS_CONFIRM_COPY)) return Declined;
     bool toHasBackslash = AppendBackslash(Settings.To, ArraySize(Settings.To), IsSystemLeadByte);
     bool fromHasBackslash =
         AppendBackslash(Settings.From, ArraySize(Settings.From), IsSystemLeadByte);
@@ -47,7 +45,7 @@ PassEnd RunPass(HINSTANCE instance) {
 }
 
 bool AnotherDisc(HINSTANCE instance) {
-    if (!Has(Settings.Flags, RepeatCopy)) return false;
+    if (!HasBit(Settings.Flags, RepeatCopy)) return false;
     return ShowMessage(instance, IDS_ANOTHER_DISC, MB_OKCANCEL | MB_ICONQUESTION) == IDOK;
 }
 

@@ -9,14 +9,12 @@
 
 namespace {
 
-bool Has(int32_t flags, int32_t bit) { return (flags & bit) != 0; }
-
 // Standby is a forced suspend: applications are not asked. No privilege is
 // requested and neither result is looked at.
 void EndWindowsSession(HINSTANCE instance) {
-    bool standby = Has(Settings.ExitFlags, Standby);
+    bool standby = HasBit(Settings.ExitFlags, Standby);
     UINT question = standby ? IDS_CONFIRM_STANDBY : IDS_CONFIRM_SHUTDOWN;
-    if (Has(Settings.ExitFlags, ConfirmExit) && UserRefuses(instance, question)) return;
+    if (HasBit(Settings.ExitFlags, ConfirmExit) && UserRefuses(instance, question)) return;
     if (standby)
         SetSystemPowerState(TRUE, TRUE);
     else
@@ -25,7 +23,7 @@ void EndWindowsSession(HINSTANCE instance) {
 
 // A command whose program or parameters do not fit is not started at all.
 void RunConfiguredCommand(HINSTANCE instance) {
-    if (Has(Settings.ExitFlags, ConfirmRun) && UserRefuses(instance, IDS_CONFIRM_RUN)) return;
+    if (HasBit(Settings.ExitFlags, ConfirmRun) && UserRefuses(instance, IDS_CONFIRM_RUN)) return;
     char program[260];
     char parameters[520];
     if (!SplitCommand(Settings.Command, program, parameters)) return;
