@@ -39,8 +39,7 @@ void InitCommonControlClasses() {
 void LocateSettingsFile() {
     char exePath[PathSize] = "";
     char folder[PathSize] = "";
-    DWORD length = GetModuleFileNameA(NULL, exePath, ArraySize(exePath));
-    if (length == 0 || length >= ArraySize(exePath)) return;
+    if (!ProgramPath(exePath)) return;
     if (!DirectoryOfPath(exePath, folder)) return;
     BuildSettingsPath(folder, gSettingsPath, ArraySize(gSettingsPath));
 }

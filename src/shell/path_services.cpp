@@ -63,6 +63,14 @@ int SpecialFolderPath(HWND owner, int folderId, char (&path)[MAX_PATH]) {
     return written;
 }
 
+bool ProgramPath(char* path, size_t pathSize) {
+    DWORD size = static_cast<DWORD>(pathSize);
+    DWORD length = GetModuleFileNameA(NULL, path, size);
+    if (length > 0 && length < size) return true;
+    if (size > 0) path[0] = '\0';
+    return false;
+}
+
 bool IsSystemLeadByte(unsigned char byte) { return IsDBCSLeadByte(byte) != 0; }
 
 bool DirectoryOfPath(const char* path, char* dest, size_t destSize) {

@@ -22,5 +22,11 @@ bool DirectoryOfPath(const char* path, char* dest, size_t destSize);
 template <size_t N>
 bool DirectoryOfPath(const char* path, char (&dest)[N]) { return DirectoryOfPath(path, dest, N); }
 
+// The full path of this program's executable. False, path empty, when it
+// does not fit: a cut path would name another file.
+bool ProgramPath(char* path, size_t pathSize);
+template <size_t N>
+bool ProgramPath(char (&path)[N]) { return ProgramPath(path, N); }
+
 // The system's lead-byte rule, for the portable path functions.
 bool IsSystemLeadByte(unsigned char byte);

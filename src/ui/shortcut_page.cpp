@@ -18,8 +18,7 @@ void MakeShortcutIn(const char* folder) {
     char shortcutPath[MAX_PATH];
     if (!FormatShortcutPath(format, folder, shortcutPath)) return;
     char exePath[MAX_PATH + 10] = "";
-    DWORD length = GetModuleFileNameA(NULL, exePath, ArraySize(exePath));
-    if (length == 0 || length >= ArraySize(exePath)) return;
+    if (!ProgramPath(exePath)) return;
     WriteShortcut(shortcutPath, exePath, NULL, "/C");
 }
 

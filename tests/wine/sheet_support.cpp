@@ -30,30 +30,6 @@ DWORD CloseSheet(Process& process, HWND sheet, int button) {
 
 namespace {
 
-// A buffer inside the program's address space, for the common controls'
-// messages that carry pointers (the system copies only the plain ones).
-class RemoteBuffer {
-public:
-    RemoteBuffer(HANDLE process, size_t size) : process_(process), size_(size) {
-        address_ = VirtualAllocEx(process, nullptr, size, MEM_COMMIT, PAGE_READWRITE);
-    }
-    ~RemoteBuffer() {
-        if (address_) VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
-    }
-    char* At(size_t offset) const { return static_cast<char*>(address_) + offset; }
-    void Write(size_t offset, const void* data, size_t size) {
-        WriteProcessMemory(process_, At(offset), data, size, nullptr);
-    }
-    void Read(size_t offset, void* data, size_t size) const {
-        ReadProcessMemory(process_, At(offset), data, size, nullptr);
-    }
-
-private:
-    HANDLE process_;
-    size_t size_;
-    void* address_;
-};
-
 const size_t kTextOffset = 1024;
 const int kTextSize = 260;
 

@@ -24,6 +24,33 @@ HWND CurrentPage(HWND sheet);
 // Presses OK or Cancel and waits for the program to end; its exit code.
 DWORD CloseSheet(Process& process, HWND sheet, int button);
 
+// A buffer inside the program's address space, for the common controls'
+// messages that carry pointers (the system copies only the plain ones).
+class RemoteBuffer {
+public:
+    RemoteBuffer(HANDLE process, size_t size) : process_(process) {
+        address_ = process ? VirtualAllocEx(process, nullptr, size, MEM_COMMIT, PAGE_READWRITE)
+                           : nullptr;
+    }
+    ~RemoteBuffer() {
+        if (address_) VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
+    }
+    RemoteBuffer(const RemoteBuffer&) = delete;
+    RemoteBuffer& operator=(const RemoteBuffer&) = delete;
+    bool Ready() const { return address_ != nullptr; }
+    char* At(size_t offset) const { return static_cast<char*>(address_) + offset; }
+    bool Write(size_t offset, const void* data, size_t size) {
+        return WriteProcessMemory(process_, At(offset), data, size, nullptr) != FALSE;
+    }
+    void Read(size_t offset, void* data, size_t size) const {
+        ReadProcessMemory(process_, At(offset), data, size, nullptr);
+    }
+
+private:
+    HANDLE process_;
+    void* address_;
+};
+
 // Tab titles from left to right.
 std::vector<std::string> TabTitles(Process& process, HWND sheet);
 

@@ -10,6 +10,7 @@
 
 #include "res/resource.h"
 #include "tests/wine/harness.h"
+#include "tests/wine/sheet_support.h"
 #include "tests/wine/shortcut_support.h"
 
 using namespace zv;
@@ -38,11 +39,6 @@ bool WaitUntilGone(HWND window, DWORD timeoutMs = 10000) {
         Sleep(50);
     }
     return true;
-}
-
-void CloseSheet(Process& p, HWND sheet) {
-    Press(sheet, IDCANCEL);
-    EXPECT_EQ(p.Wait(), 1u);
 }
 
 // True while an instance of the program holds its marker.
@@ -98,7 +94,7 @@ TEST_F(ShortcutPageTest, TheDesktopButtonWritesTheShortcutThatStartsTheCopyRun) 
     PressAndWait(s.page, IDC_SHORTCUT_DESKTOP);
     EXPECT_EQ(ShortcutsBelow(desktop), std::vector<std::string>{ShortcutName()});
     EXPECT_EQ(WindowsOf(p.Id()), std::vector<HWND>{s.sheet});
-    CloseSheet(p, s.sheet);
+    EXPECT_EQ(CloseSheet(p, s.sheet, IDCANCEL), 1u);
 }
 
 TEST_F(ShortcutPageTest, TheFolderButtonWritesIntoTheFolderChosenInTheBrowser) {
@@ -127,7 +123,7 @@ TEST_F(ShortcutPageTest, TheFolderButtonWritesIntoTheFolderChosenInTheBrowser) {
     EXPECT_EQ(view.workingDirectory, app.folder);
     EXPECT_EQ(ShortcutsBelow(chosen), std::vector<std::string>{ShortcutName()});
     EXPECT_FALSE(Exists(desktopShortcut));
-    CloseSheet(p, s.sheet);
+    EXPECT_EQ(CloseSheet(p, s.sheet, IDCANCEL), 1u);
     RemoveTree(chosen);
 }
 
@@ -146,7 +142,7 @@ TEST_F(ShortcutPageTest, CancellingTheBrowserWritesNothingAndShowsNothing) {
     EXPECT_TRUE(ShortcutsBelow(desktop).empty());
     EXPECT_TRUE(ShortcutsBelow("C:\\zvtest").empty());
     EXPECT_TRUE(ShortcutsBelow(app.folder).empty());
-    CloseSheet(p, s.sheet);
+    EXPECT_EQ(CloseSheet(p, s.sheet, IDCANCEL), 1u);
 }
 
 TEST_F(ShortcutPageTest, ADriveRootGetsItsShortcutThroughTheDoubledBackslash) {
@@ -170,7 +166,7 @@ TEST_F(ShortcutPageTest, ADriveRootGetsItsShortcutThroughTheDoubledBackslash) {
     EXPECT_TRUE(view.loaded);
     EXPECT_EQ(view.target, app.exe);
     EXPECT_EQ(view.arguments, "/C");
-    CloseSheet(p, s.sheet);
+    EXPECT_EQ(CloseSheet(p, s.sheet, IDCANCEL), 1u);
     RemoveTree(inRoot);
 }
 
@@ -206,7 +202,7 @@ TEST_F(ShortcutPageTest, AFolderTooDeepForTheShortcutsPathGetsNoShortcut) {
     // No file at all, not even one under a shortened name.
     for (const std::string& rel : ListTree(base)) EXPECT_EQ(rel.back(), '\\') << rel;
     EXPECT_TRUE(ShortcutsBelow(app.folder).empty());
-    CloseSheet(p, s.sheet);
+    EXPECT_EQ(CloseSheet(p, s.sheet, IDCANCEL), 1u);
 }
 
 // Points the user's desktop folder at a drive that does not exist, for the
@@ -253,7 +249,7 @@ TEST_F(ShortcutPageTest, WithoutTheDesktopsPathTheDesktopButtonDoesNothing) {
         PressAndWait(s.page, IDC_SHORTCUT_DESKTOP);
         Sleep(300);
         EXPECT_EQ(WindowsOf(p.Id()), std::vector<HWND>{s.sheet}) << "no message about it";
-        CloseSheet(p, s.sheet);
+        EXPECT_EQ(CloseSheet(p, s.sheet, IDCANCEL), 1u);
     }
     // Not in the root, not beside the program (its working folder), not on
     // the real desktop.
@@ -276,7 +272,7 @@ TEST_F(ShortcutPageTest, StartingTheWrittenShortcutCopiesTheDiscIntoFolder001) {
         ASSERT_NE(s.page, nullptr);
         PressAndWait(s.page, IDC_SHORTCUT_DESKTOP);
         ASSERT_TRUE(WaitForFile(desktopShortcut));
-        CloseSheet(p, s.sheet);
+        EXPECT_EQ(CloseSheet(p, s.sheet, IDCANCEL), 1u);
     }
 
     // Opened as the user would open it, by the shell. The shell does not hand

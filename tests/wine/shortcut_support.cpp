@@ -1,5 +1,7 @@
 #include "tests/wine/shortcut_support.h"
 
+#include "tests/wine/sheet_support.h"
+
 #include <commctrl.h>
 #include <objbase.h>
 #include <prsht.h>
@@ -12,11 +14,8 @@ namespace zv {
 
 ShortcutSheet OpenShortcutPage(Process& process, const Installed& app) {
     ShortcutSheet s;
-    if (!process.Start(app.exe, "")) return s;
-    s.sheet = WaitForWindow(process.Id(), "#32770");
-    if (!s.sheet) return s;
-    SendMessageA(s.sheet, PSM_SETCURSEL, 2, 0);
-    s.page = reinterpret_cast<HWND>(SendMessageA(s.sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+    s.sheet = OpenSheet(process, app, "");
+    if (s.sheet) s.page = ShowPage(s.sheet, 2);
     return s;
 }
 
@@ -100,22 +99,21 @@ HWND WaitForFolderBrowser(DWORD pid, HWND sheet) {
 
 namespace {
 
-// A page of memory inside the tree's process for TVM_GETITEM.
+// A process handle of the tree's own, for the buffer that TVM_GETITEM needs
+// inside the tree's process.
+HANDLE OpenProcessOf(HWND window) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    return OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+}
+
 class RemoteItemReader {
 public:
-    explicit RemoteItemReader(HWND tree) : tree_(tree) {
-        DWORD pid = 0;
-        GetWindowThreadProcessId(tree, &pid);
-        process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
-        if (process_)
-            memory_ = static_cast<char*>(
-                VirtualAllocEx(process_, nullptr, 4096, MEM_COMMIT, PAGE_READWRITE));
-    }
+    explicit RemoteItemReader(HWND tree) : tree_(tree), process_(OpenProcessOf(tree)), memory_(process_, 4096) {}
     ~RemoteItemReader() {
-        if (memory_) VirtualFreeEx(process_, memory_, 0, MEM_RELEASE);
         if (process_) CloseHandle(process_);
     }
-    bool Ready() const { return memory_ != nullptr; }
+    bool Ready() const { return memory_.Ready(); }
 
     // The item's text as code page 932 bytes.
     std::string TextOf(HTREEITEM item) {
@@ -123,14 +121,14 @@ public:
         TVITEMW tv = {};
         tv.mask = TVIF_TEXT | TVIF_HANDLE;
         tv.hItem = item;
-        tv.pszText = reinterpret_cast<LPWSTR>(memory_ + textOffset);
+        tv.pszText = reinterpret_cast<LPWSTR>(memory_.At(textOffset));
         tv.cchTextMax = 1024;
         WCHAR empty = 0;
-        WriteProcessMemory(process_, memory_ + textOffset, &empty, sizeof empty, nullptr);
-        if (!WriteProcessMemory(process_, memory_, &tv, sizeof tv, nullptr)) return std::string();
-        SendMessageW(tree_, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(memory_));
+        memory_.Write(textOffset, &empty, sizeof empty);
+        if (!memory_.Write(0, &tv, sizeof tv)) return std::string();
+        SendMessageW(tree_, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(memory_.At(0)));
         WCHAR text[1024] = {};
-        ReadProcessMemory(process_, memory_ + textOffset, text, sizeof text - sizeof(WCHAR), nullptr);
+        memory_.Read(textOffset, text, sizeof text - sizeof(WCHAR));
         char ansi[2048] = "";
         WideCharToMultiByte(CP_ACP, 0, text, -1, ansi, sizeof ansi, nullptr, nullptr);
         return ansi;
@@ -138,8 +136,8 @@ public:
 
 private:
     HWND tree_;
-    HANDLE process_ = nullptr;
-    char* memory_ = nullptr;
+    HANDLE process_;
+    RemoteBuffer memory_;
 };
 
 HTREEITEM Next(HWND tree, UINT relation, HTREEITEM item) {
