@@ -93,6 +93,8 @@ if(ZV_WINE_TESTS)
   target_compile_options(font_probe PRIVATE ${ZV_CXX_FLAGS})
   target_compile_definitions(font_probe PRIVATE ${ZV_WIN32_DEFS})
   target_link_libraries(font_probe PRIVATE gdi32 user32 kernel32)
-  target_link_options(font_probe PRIVATE ${ZV_LINK_FLAGS})
+  # Exports keep their plain names (no @n of the 32-bit stdcall decoration),
+  # so that the tests find them by name.
+  target_link_options(font_probe PRIVATE ${ZV_LINK_FLAGS} -Wl,--kill-at)
   add_dependencies(wine_tests font_probe)
 endif()
