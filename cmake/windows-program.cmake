@@ -10,7 +10,7 @@ set(ZV_CXX_FLAGS -Os -Wall -Wextra -fexec-charset=CP932)
 set(ZV_PROGRAM_FLAGS ${ZV_CXX_FLAGS} -fno-exceptions -fno-rtti)
 set(ZV_LINK_FLAGS -static -static-libgcc -static-libstdc++
     -Wl,--major-subsystem-version,4,--minor-subsystem-version,0)
-set(ZV_SYSTEM_LIBS comctl32 comdlg32 shell32 ole32 uuid gdi32 user32 kernel32)
+set(ZV_SYSTEM_LIBS comctl32 comdlg32 shell32 ole32 uuid gdi32 user32 advapi32 kernel32)
 
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001")
 set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})

@@ -5,16 +5,19 @@
 #include "app/settings.h"
 #include "copy/ask_user.h"
 #include "copy/command_text.h"
+#include "copy/shutdown_privilege.h"
 #include "res/resource.h"
 
 namespace {
 
-// Standby is a forced suspend: applications are not asked. No privilege is
-// requested and neither result is looked at.
+// Standby is a forced suspend: applications are not asked. The request is
+// made whether or not the privilege could be enabled, and neither result is
+// looked at.
 void EndWindowsSession(HINSTANCE instance) {
     bool standby = HasBit(Settings.ExitFlags, Standby);
     UINT question = standby ? IDS_CONFIRM_STANDBY : IDS_CONFIRM_SHUTDOWN;
     if (HasBit(Settings.ExitFlags, ConfirmExit) && UserRefuses(instance, question)) return;
+    EnableShutdownPrivilege();
     if (standby)
         SetSystemPowerState(TRUE, TRUE);
     else

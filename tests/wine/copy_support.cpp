@@ -13,7 +13,8 @@ namespace {
 // The functions whose calls the traced runs record.
 const char kRelayInclude[] =
     "shell32.SHFileOperationA;shell32.ShellExecuteA;user32.ExitWindowsEx;"
-    "kernel32.SetSystemPowerState;user32.MessageBoxA";
+    "kernel32.SetSystemPowerState;user32.MessageBoxA;advapi32.OpenProcessToken;"
+    "advapi32.LookupPrivilegeValueA;advapi32.AdjustTokenPrivileges;kernel32.CloseHandle";
 
 void LimitRelay() {
     HKEY key = nullptr;
@@ -180,10 +181,17 @@ DWORD TracedRun::Finish(DWORD timeoutMs) {
 }
 
 std::vector<std::string> TracedRun::Calls(const std::string& function) const {
+    return Calls(std::vector<std::string>{function});
+}
+
+std::vector<std::string> TracedRun::Calls(const std::vector<std::string>& functions) const {
     std::vector<std::string> calls;
-    std::string needle = Lower("Call " + function + "(");
     for (const std::string& line : Lines(trace_))
-        if (Lower(line).find(needle) != std::string::npos) calls.push_back(line);
+        for (const std::string& function : functions)
+            if (Lower(line).find(Lower("Call " + function + "(")) != std::string::npos) {
+                calls.push_back(line);
+                break;
+            }
     return calls;
 }
 

@@ -33,7 +33,7 @@ void WriteRunSettings(const std::string& ini, const RunSettings& settings);
 
 // zolvane.exe started with the given arguments and a relay trace of the
 // requests a copy run makes (file operation, program start, shutdown,
-// standby, message boxes). Wine writes its traces to the Unix standard error,
+// standby and the shutdown privilege, message boxes). Wine writes its traces to the Unix standard error,
 // which a Windows parent cannot redirect, so the program is started through
 // /bin/sh; the trace and the exit code land in files beside the program.
 class TracedRun {
@@ -55,6 +55,8 @@ public:
     // Relay lines "Call <dll>.<function>(...)" of the run, in order; the
     // dll name is compared case-insensitively.
     std::vector<std::string> Calls(const std::string& function) const;
+    // The same for several functions at once, in the order they were made.
+    std::vector<std::string> Calls(const std::vector<std::string>& functions) const;
     // Owner window and style of every MessageBoxA call, in order, as
     // "<owner> <style>" in hexadecimal ("00000000 00000024").
     std::vector<std::string> Boxes() const;
