@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Runs every test: the portable core natively under the sanitizers, then the
-# Windows program under Wine, driven by the test program wine_tests.exe.
+# Runs every test: the portable core natively under the sanitizers, briefly
+# its fuzz targets, then the Windows program under Wine, driven by the test
+# program wine_tests.exe.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -8,6 +9,9 @@ scripts/build.sh
 
 echo "== portable core, native, AddressSanitizer and UndefinedBehaviorSanitizer"
 (cd build-native && ctest --output-on-failure)
+
+echo "== portable core, fuzz targets, 10 seconds each"
+scripts/fuzz.sh 10
 
 echo "== Windows program under Wine ($(scripts/wine-mode.sh))"
 tests_dir=$(scripts/build.sh --test-dir)

@@ -15,5 +15,8 @@ struct ScreenPoint {
 // workArea when owner is null), then kept inside the rectangle from the screen
 // origin to the work area's width and height. The lower clamp comes first;
 // the upper clamp wins, so a box larger than the work area starts off screen.
+// Any 32-bit coordinates are taken exactly; a position past what 32 bits hold,
+// which only rectangles larger than any screen give, is held at the nearest
+// 32-bit value.
 ScreenPoint CentredPosition(const ScreenRect* owner, const ScreenRect& box,
                             const ScreenRect& workArea);

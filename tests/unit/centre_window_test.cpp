@@ -77,3 +77,18 @@ TEST(CentredPosition, LargerThanTheWorkAreaStartsOffTheScreen) {
     EXPECT_TRUE(At(CentredPosition(&owner, Rect(0, 0, 1100, 800), kWork), -76, -62));
     EXPECT_TRUE(At(CentredPosition(nullptr, Rect(0, 0, 1100, 100), kWork), -76, 319));
 }
+
+TEST(CentredPosition, CoordinatesFurtherApartThan32BitsCountAreWorkedOutInFull) {
+    // Found by the fuzzer: an owner 3129543232 pixels wide and a box and work
+    // area of no size.
+    ScreenRect owner = {-2055143414, 65477, 1074399818, 0};
+    EXPECT_TRUE(At(CentredPosition(&owner, Rect(0, 0, 0, 0), Rect(0, 0, 0, 0)), 0, 0));
+    // From -1000 to the largest coordinate: -1000 + 2147484647 / 2.
+    ScreenRect wide = {-1000, 0, INT32_MAX, 100};
+    EXPECT_TRUE(At(CentredPosition(&wide, Rect(0, 0, 0, 100), Rect(0, 0, INT32_MAX, 738)),
+                   1073741323, 0));
+    // A work area whose right edge lies 4294967295 left of its left one: the
+    // upper clamp asks for x = -4294967295, held at the smallest coordinate.
+    ScreenRect inverted = {INT32_MAX, 0, INT32_MIN, 738};
+    EXPECT_TRUE(At(CentredPosition(nullptr, Rect(0, 0, 0, 0), inverted), INT32_MIN, 369));
+}
