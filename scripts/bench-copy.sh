@@ -9,7 +9,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-3}
 scripts/build.sh >/dev/null
-export ZV_RUNS=$runs ZV_DIR=$(scripts/build.sh --test-dir)
+export ZV_RUNS=$runs ZV_DIR=$(pwd)/build
 
 scripts/wine-session.sh bash -c '
   set -euo pipefail

@@ -17,7 +17,7 @@ if [ -z "${ZV_SHOTS_SESSION:-}" ]; then
 fi
 
 docs=$root/docs
-tests_dir=$(scripts/build.sh --test-dir)
+tests_dir=$root/build
 mkdir -p "$docs"
 
 # The screen as a PNG file.

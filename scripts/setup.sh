@@ -1,22 +1,14 @@
 #!/usr/bin/env bash
-# Installs everything the build and the tests need from Debian's packages.
-# Does nothing when all of it is already there.
+# Installs everything the build and the tests need from Debian's packages,
+# and, where the kernel cannot start 32-bit programs, an emulator that lets
+# wine32 run. Does nothing when all of it is already there.
 set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
 
-# wine64 and the x86-64 compilers serve machines that cannot run 32-bit
-# programs: the tests then run the 64-bit build of the same sources.
-packages=(g++-mingw-w64-i686-posix binutils-mingw-w64-i686 wine wine32 xvfb
+# wine64 brings the native wineserver, which wine32 uses too.
+packages=(g++-mingw-w64-i686-posix binutils-mingw-w64-i686 wine wine32 wine64 xvfb
           xdotool imagemagick fonts-ipafont-gothic locales cmake g++ make
-          googletest libgtest-dev python3 clang libclang-rt-14-dev
-          wine64 g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64)
-
-without_wine32() {
-  local p; for p in "${packages[@]}"; do [ "$p" = wine32 ] || echo "$p"; done
-}
-# A kernel that cannot run 32-bit programs has no use for wine32.
-if [ -e /lib/ld-linux.so.2 ] && ! /lib/ld-linux.so.2 --version >/dev/null 2>&1; then
-  mapfile -t packages < <(without_wine32)
-fi
+          googletest libgtest-dev python3 clang libclang-rt-14-dev)
 
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
@@ -30,18 +22,18 @@ done
 if [ ${#missing[@]} -gt 0 ]; then
   echo "setup: installing ${missing[*]}"
   $sudo dpkg --add-architecture i386
-  # A mirror caught mid-sync fails one index now and then: retry, and go on
-  # with what was fetched when the packages can still be had.
+  # A mirror caught mid-sync fails an index or an i386 package now and then:
+  # retry, and go on with what was fetched when the packages can be had.
   for attempt in 1 2 3; do
     $sudo apt-get update -q && break
     echo "setup: package index incomplete (attempt $attempt)"; sleep 10
   done
-  if ! DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q "${packages[@]}"; then
-    # The i386 packages can be out of step with the amd64 ones while a mirror
-    # syncs. Without wine32 the tests run the 64-bit build under wine64.
-    echo "setup: installing without wine32"
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q $(without_wine32)
-  fi
+  for attempt in 1 2 3; do
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q "${packages[@]}" && break
+    [ "$attempt" = 3 ] && exit 1
+    echo "setup: packages not installable yet (attempt $attempt)"; sleep 30
+    $sudo apt-get update -q || true
+  done
 fi
 
 if ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; then
@@ -50,3 +42,5 @@ if ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; then
   grep -q '^ja_JP.UTF-8' /etc/locale.gen || echo 'ja_JP.UTF-8 UTF-8' | $sudo tee -a /etc/locale.gen >/dev/null
   $sudo locale-gen >/dev/null
 fi
+
+"$here/setup-i386-emulator.sh"

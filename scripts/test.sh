@@ -13,6 +13,5 @@ echo "== portable core, native, AddressSanitizer and UndefinedBehaviorSanitizer"
 echo "== portable core, fuzz targets, 10 seconds each"
 scripts/fuzz.sh 10
 
-echo "== Windows program under Wine ($(scripts/wine-mode.sh))"
-tests_dir=$(scripts/build.sh --test-dir)
-scripts/wine-session.sh bash -c "cd '$tests_dir' && ctest --output-on-failure --timeout 1500"
+echo "== Windows program under wine32 (32-bit programs: $(scripts/wine-mode.sh))"
+scripts/wine-session.sh bash -c "cd build && ctest --output-on-failure --timeout 1500"

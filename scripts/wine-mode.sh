@@ -1,7 +1,16 @@
 #!/usr/bin/env bash
-# Prints how Windows programs run on this machine: "win32" when the kernel
-# runs 32-bit programs (wine32 runs zolvane.exe itself), "win64" when it does
-# not (some virtual machines lack 32-bit support; then the tests run the
-# x86-64 build of the same sources under wine64).
-if [ -n "${ZV_WINE_MODE:-}" ]; then echo "$ZV_WINE_MODE"; exit 0; fi
-if [ -x /usr/lib/wine/wine ] && /lib/ld-linux.so.2 --version >/dev/null 2>&1; then echo win32; else echo win64; fi
+# Prints how 32-bit programs, and so wine32, run on this machine: "native",
+# or "emulated by <emulator>" where the kernel cannot start them and QEMU's
+# user-mode emulator is registered for them (scripts/setup.sh does that).
+# Fails where they cannot run at all.
+entry=/proc/sys/fs/binfmt_misc/qemu-i386
+if ! /lib/ld-linux.so.2 --version >/dev/null 2>&1; then
+  echo "32-bit programs cannot run here: run scripts/setup.sh" >&2
+  exit 1
+fi
+if [ -r "$entry" ] && grep -qx enabled "$entry"; then
+  emulator=$(sed -n 's/^interpreter //p' "$entry")
+  echo "emulated by $("$emulator" --version | head -1)"
+else
+  echo native
+fi

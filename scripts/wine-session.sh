@@ -9,13 +9,9 @@ here=$(cd "$(dirname "$0")" && pwd)
 
 export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
 export WINEDEBUG=${WINEDEBUG:--all}
-# The Wine loader for this machine; a "wine" shim on PATH runs it, so that
-# commands given to this script can simply say "wine".
-if [ "$("$here/wine-mode.sh")" = win32 ]; then
-  export WINEARCH=win32 ZV_WINE=/usr/lib/wine/wine
-else
-  unset WINEARCH; export ZV_WINE=/usr/lib/wine/wine64
-fi
+# The 32-bit Wine loader; a "wine" shim on PATH runs it, so that commands
+# given to this script can simply say "wine".
+export WINEARCH=win32 ZV_WINE=/usr/lib/wine/wine
 shim=$(mktemp -d /tmp/zolvane-shim.XXXXXX)
 printf '#!/bin/sh\nexec "%s" "$@"\n' "$ZV_WINE" > "$shim/wine"
 chmod +x "$shim/wine"

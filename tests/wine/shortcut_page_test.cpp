@@ -146,8 +146,7 @@ TEST_F(ShortcutPageTest, CancellingTheBrowserWritesNothingAndShowsNothing) {
 }
 
 TEST_F(ShortcutPageTest, ADriveRootGetsItsShortcutThroughTheDoubledBackslash) {
-    // Drive C:, which the browser always lists (wine64 leaves the session's
-    // D: out of the logical drives, so the browser does not show it).
+    // Drive C:, which the browser always lists.
     Installed app = Install("page-root");
     std::string inRoot = "C:\\" + ShortcutName();
     RemoveTree(inRoot);
