@@ -111,6 +111,12 @@ shot_template_118() { shot_template 118; }   # About box
 all_shots=(template-101 template-102 template-115 template-118 folder-page options-page
            shortcut-page about-box)
 
+# Wine draws the caption buttons with its own Marlett font (fonts-wine), but
+# reads it only from the prefix's Fonts folder, not from where Debian puts it:
+# without it the close box shows the letter "r" instead of a cross.
+mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
+cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
+
 # Start the desktop first, so that its appearance is not taken for a window.
 wine cmd /c exit >/dev/null 2>&1 || true
 sleep 2

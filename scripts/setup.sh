@@ -7,7 +7,7 @@ set -euo pipefail
 # programs: the tests then run the 64-bit build of the same sources.
 packages=(g++-mingw-w64-i686-posix binutils-mingw-w64-i686 wine wine32 xvfb
           xdotool imagemagick fonts-ipafont-gothic locales cmake g++ make
-          googletest libgtest-dev python3
+          googletest libgtest-dev python3 fonts-wine
           wine64 g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64)
 
 without_wine32() {
