@@ -9,9 +9,9 @@
 # same bytes: fixed order, fixed attributes, and every entry dated
 # SOURCE_DATE_EPOCH when it is set, else 1980-01-01 00:00.
 set -euo pipefail
+out=$(realpath -m "${1:-$(dirname "$0")/../dist}")
 cd "$(dirname "$0")/.."
 scripts/build.sh >/dev/null
-out=${1:-dist}
 mkdir -p "$out"
 
 python3 - build/zolvane.exe docs/release "$out" <<'PY'

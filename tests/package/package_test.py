@@ -39,11 +39,11 @@ class ReleasePackage(unittest.TestCase):
                     texts[name] = data.decode("cp932")  # strict: fails on other bytes
                     self.assertEqual(data.count(b"\n"), data.count(b"\r\n"), f"{name}: LF alone")
                     self.assertEqual(data.count(b"\r"), data.count(b"\r\n"), f"{name}: CR alone")
-                    self.assertIn(legal, texts[name], name)
+                    self.assertTrue(legal in texts[name], f"{name} lacks {legal}")
 
         guide = texts["readme.txt"]
         for named in ("Zolvane", f"Version {version}", "zolvane.ini", "コピーの開始 Zolvane"):
-            self.assertIn(named, guide)
+            self.assertTrue(named in guide, f"the guide does not name {named}")
         # Every text the guide quotes in 「」 is one the program shows, its
         # mnemonic marks (&) aside.
         sources = [ROOT / "src/res/zolvane.rc", *sorted(ROOT.glob("src/**/*.cpp"))]
