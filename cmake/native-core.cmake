@@ -21,4 +21,7 @@ find_package(Python3 COMPONENTS Interpreter)
 if(Python3_Interpreter_FOUND)
   add_test(NAME icons_match_generator
            COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/src/res/icons/make_icons.py --check)
+  # The release zip of scripts/package.sh, built from the Windows program.
+  add_test(NAME release_package
+           COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tests/package/package_test.py)
 endif()

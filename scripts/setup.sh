@@ -8,7 +8,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 # wine64 brings the native wineserver, which wine32 uses too.
 packages=(g++-mingw-w64-i686-posix binutils-mingw-w64-i686 wine wine32 wine64 xvfb
           xdotool imagemagick fonts-ipafont-gothic locales cmake g++ make
-          googletest libgtest-dev python3 clang libclang-rt-14-dev)
+          googletest libgtest-dev python3 clang libclang-rt-14-dev fonts-wine)
 
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"

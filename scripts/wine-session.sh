@@ -53,6 +53,10 @@ ln -sfn "$ZV_DISC" "$WINEPREFIX/dosdevices/d:"
 { printf '\xff\xfe'; sed '1s/^REGEDIT4/Windows Registry Editor Version 5.00/' "$here/wine-fonts.reg" |
   iconv -f UTF-8 -t UTF-16LE; } > "$WINEPREFIX/fonts.reg"
 wine regedit "$WINEPREFIX/fonts.reg" >/dev/null 2>&1
+# Wine draws the caption buttons with its own Marlett font (fonts-wine), but
+# reads it only from the prefix's Fonts folder, not from where Debian puts it:
+# without it the close box shows the letter "r" instead of a cross.
+cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
 
 # A virtual desktop draws Wine's own window captions, for screenshots.
 if [ "${ZV_DESKTOP:-}" = 1 ]; then
