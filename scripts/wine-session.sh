@@ -56,6 +56,7 @@ wine regedit "$WINEPREFIX/fonts.reg" >/dev/null 2>&1
 # Wine draws the caption buttons with its own Marlett font (fonts-wine), but
 # reads it only from the prefix's Fonts folder, not from where Debian puts it:
 # without it the close box shows the letter "r" instead of a cross.
+mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
 cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
 
 # A virtual desktop draws Wine's own window captions, for screenshots.
