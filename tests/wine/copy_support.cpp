@@ -26,11 +26,6 @@ void LimitRelay() {
     RegCloseKey(key);
 }
 
-std::string Lower(std::string s) {
-    for (char& c : s) c = static_cast<char>(tolower(static_cast<unsigned char>(c)));
-    return s;
-}
-
 // Pseudo-random bytes, the same for the same seed.
 std::string Bytes(size_t size, unsigned seed) {
     std::string bytes(size, '\0');
@@ -55,6 +50,11 @@ std::string UnixPath(const std::string& windowsPath) {
 }
 
 }  // namespace
+
+std::string Lower(std::string s) {
+    for (char& c : s) c = static_cast<char>(tolower(static_cast<unsigned char>(c)));
+    return s;
+}
 
 void ClearDisc() {
     WIN32_FIND_DATAA data;
@@ -185,13 +185,18 @@ std::vector<std::string> TracedRun::Calls(const std::string& function) const {
 }
 
 std::vector<std::string> TracedRun::Calls(const std::vector<std::string>& functions) const {
+    std::vector<std::string> needles;
+    for (const std::string& function : functions)
+        needles.push_back(Lower("Call " + function + "("));
     std::vector<std::string> calls;
-    for (const std::string& line : Lines(trace_))
-        for (const std::string& function : functions)
-            if (Lower(line).find(Lower("Call " + function + "(")) != std::string::npos) {
+    for (const std::string& line : Lines(trace_)) {
+        std::string lower = Lower(line);
+        for (const std::string& needle : needles)
+            if (lower.find(needle) != std::string::npos) {
                 calls.push_back(line);
                 break;
             }
+    }
     return calls;
 }
 

@@ -31,11 +31,15 @@ struct RunSettings {
 };
 void WriteRunSettings(const std::string& ini, const RunSettings& settings);
 
+// ASCII lower case, for comparing trace lines and paths.
+std::string Lower(std::string s);
+
 // zolvane.exe started with the given arguments and a relay trace of the
-// requests a copy run makes (file operation, program start, shutdown,
-// standby and the shutdown privilege, message boxes). Wine writes its traces to the Unix standard error,
-// which a Windows parent cannot redirect, so the program is started through
-// /bin/sh; the trace and the exit code land in files beside the program.
+// requests a copy run makes (file operation, program start, shutdown and
+// standby with their privilege, message boxes). Wine writes its traces to
+// the Unix standard error, which a Windows parent cannot redirect, so the
+// program is started through /bin/sh; the trace and the exit code land in
+// files beside the program.
 class TracedRun {
 public:
     explicit TracedRun(const Installed& app, const std::string& args = "/c");

@@ -18,12 +18,15 @@ const char kConfirmRun[] = "ファイルのコピーが終了しました。外�
 std::string Reduced(const std::string& call) {
     size_t start = call.find("Call ");
     std::string reduced = call.substr(start == std::string::npos ? 0 : start + 5);
-    reduced = reduced.substr(0, reduced.rfind(" ret="));
-    for (char& c : reduced) c = static_cast<char>(tolower(static_cast<unsigned char>(c)));
-    return reduced;
+    return Lower(reduced.substr(0, reduced.rfind(" ret=")));
+}
+
+bool StartsWith(const std::string& text, const std::string& start) {
+    return text.compare(0, start.size(), start) == 0;
 }
 
 const std::string kAdjust = "advapi32.adjusttokenprivileges(";
+const std::string kClose = "kernel32.closehandle(";
 
 // The first argument of a reduced call.
 std::string FirstArgument(const std::string& reduced) {
@@ -32,7 +35,8 @@ std::string FirstArgument(const std::string& reduced) {
 }
 
 // The privilege calls, the closing of their token and the shutdown or
-// standby request, in the order the program made them.
+// standby request, in the order the program made them. Of the many handles
+// closed, only the token that was adjusted counts.
 std::vector<std::string> ShutdownRoad(const TracedRun& run) {
     std::vector<std::string> road;
     std::string token;
@@ -41,10 +45,8 @@ std::vector<std::string> ShutdownRoad(const TracedRun& run) {
                     "advapi32.AdjustTokenPrivileges", "kernel32.CloseHandle",
                     "user32.ExitWindowsEx", "kernel32.SetSystemPowerState"})) {
         std::string reduced = Reduced(call);
-        if (reduced.compare(0, kAdjust.size(), kAdjust) == 0) token = FirstArgument(reduced);
-        // Of the many handles closed, only the token's.
-        if (reduced.compare(0, 21, "kernel32.closehandle(") == 0 &&
-            (token.empty() || reduced != "kernel32.closehandle(" + token + ")"))
+        if (StartsWith(reduced, kAdjust)) token = FirstArgument(reduced);
+        if (StartsWith(reduced, kClose) && (token.empty() || reduced != kClose + token + ")"))
             continue;
         road.push_back(reduced);
     }
@@ -53,7 +55,7 @@ std::vector<std::string> ShutdownRoad(const TracedRun& run) {
 
 // Whether road enables the shutdown privilege (the current process's token
 // opened for adjusting and querying, the privilege looked up on this system,
-// enabled without disabling the others, the token closed), then makes
+// enabled without disabling the others, that token closed), then makes
 // request.
 ::testing::AssertionResult EnablesThePrivilegeThenRequests(const std::vector<std::string>& road,
                                                            const std::string& request) {
@@ -61,12 +63,12 @@ std::vector<std::string> ShutdownRoad(const TracedRun& run) {
     for (const std::string& call : road) all += "\n  " + call;
     if (road.size() != 5) return ::testing::AssertionFailure() << "the calls were:" << all;
     std::string token = FirstArgument(road[2]);
-    bool ok = road[0].rfind("advapi32.openprocesstoken(ffffffff,00000028,", 0) == 0 &&
-              road[1].rfind("advapi32.lookupprivilegevaluea(00000000,", 0) == 0 &&
+    bool ok = StartsWith(road[0], "advapi32.openprocesstoken(ffffffff,00000028,") &&
+              StartsWith(road[1], "advapi32.lookupprivilegevaluea(00000000,") &&
               road[1].find(" \"seshutdownprivilege\",") != std::string::npos &&
-              road[2].rfind(kAdjust + token + ",00000000,", 0) == 0 &&
+              StartsWith(road[2], kAdjust + token + ",00000000,") &&
               road[2].find(",00000000,00000000,00000000)") != std::string::npos &&
-              road[3] == "kernel32.closehandle(" + token + ")" && road[4] == request;
+              road[3] == kClose + token + ")" && road[4] == request;
     if (!ok) return ::testing::AssertionFailure() << "the calls were:" << all;
     return ::testing::AssertionSuccess();
 }
