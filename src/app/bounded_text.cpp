@@ -60,3 +60,27 @@ bool CopyText(char* dest, size_t destSize, const char* text) {
     memcpy(dest, text, length + 1);
     return true;
 }
+
+bool FormatWithText(const char* format, const char* text, char* dest, size_t destSize) {
+    TextBuilder result(dest, destSize);
+    bool textPlaced = false;
+    for (const char* p = format; *p != '\0'; ++p) {
+        if (*p != '%') {
+            result.Append(*p);
+            continue;
+        }
+        ++p;
+        if (*p == '%') {
+            result.Append('%');
+        } else if (*p == 's' && !textPlaced) {
+            result.Append(text);
+            textPlaced = true;
+        } else {
+            if (destSize > 0) dest[0] = '\0';
+            return false;
+        }
+    }
+    if (textPlaced) return result.Ok();
+    if (destSize > 0) dest[0] = '\0';
+    return false;
+}

@@ -38,6 +38,17 @@ private:
 // limit when no terminator lies within them.
 size_t BoundedLength(const char* text, size_t limit);
 
+// Writes format into dest with its one "%s" replaced by text and each "%%" by
+// "%". False, with dest holding the empty text, when the result does not fit
+// in destSize bytes, or the format lacks its "%s" or holds any other
+// conversion or a second "%s". ('%' is never the second byte of a double-byte
+// character, so the format can be read byte by byte.)
+bool FormatWithText(const char* format, const char* text, char* dest, size_t destSize);
+template <size_t N>
+bool FormatWithText(const char* format, const char* text, char (&dest)[N]) {
+    return FormatWithText(format, text, dest, N);
+}
+
 // Copies text into a buffer when it fits with its terminator; otherwise
 // leaves the buffer untouched and returns false.
 bool CopyText(char* dest, size_t destSize, const char* text);
