@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "app/bounded_text.h"
+#include "app/hidden_settings.h"
 #include "app/settings_text.h"
 
 SettingsRecord Settings;
@@ -59,6 +60,7 @@ void WriteSettingsTo(const char* ini, const SettingsRecord& s) {
 void ReadSettings() {
     if (gSettingsPath[0] == '\0') return;  // the record keeps its all-zero defaults
     ReadSettingsFrom(gSettingsPath, &Settings);
+    ReadHiddenSettingsFrom(gSettingsPath, &HiddenSettings);
 }
 
 void WriteSettings() {

@@ -8,7 +8,8 @@
 // defaults apply and nothing is written.
 extern char gSettingsPath[PathSize];
 
-// Fills the global Settings from the file (defaults for what is missing).
+// Fills the global Settings and HiddenSettings from the file (defaults for
+// what is missing).
 void ReadSettings();
 // Writes all seven keys of the global Settings into section "General".
 void WriteSettings();

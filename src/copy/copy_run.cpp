@@ -3,6 +3,7 @@
 #include "app/bounded_text.h"
 #include "app/settings.h"
 #include "copy/ask_user.h"
+#include "copy/catalog_pass.h"
 #include "copy/copy_text.h"
 #include "copy/destination.h"
 #include "copy/end_of_copy.h"
@@ -15,18 +16,31 @@ namespace {
 
 enum PassEnd { Declined, Refused, Done };
 
+// The source is ready: what the disc holds, the guard against a disc
+// archived before, the copy, and the line that records it.
+void CopyReadyDisc(HINSTANCE instance, const char* sourceList, const char* destination) {
+    DiscRecord record;
+    ReadDiscRecord(Settings.From, &record);
+    if (!SkipArchivedDisc(instance, &record)) {
+        CopyOutcome outcome =
+            CopyIntoNewFolder(sourceList, destination, HasBit(Settings.Flags, MoveFiles));
+        JudgeDiscCopy(destination, outcome, &record);
+    }
+    AppendDiscRecord(record);
+}
+
 // Copies the source into the next free numbered folder when everything for
 // it can be built and the source is ready; otherwise the pass copies nothing.
-void CopyDisc(bool toHasBackslash, bool fromHasBackslash) {
+void CopyDisc(HINSTANCE instance, bool toHasBackslash, bool fromHasBackslash) {
     if (!toHasBackslash || !fromHasBackslash) return;
     char destination[ShellListSize];
     if (!FindFreeDestination(Settings.To, Settings.NumCount, HasBit(Settings.Flags, NumberFromZero),
                              destination, ArraySize(destination)))
         return;
-    if (!SourceIsReady(Settings.From)) return;
     char sourceList[ShellListSize];
     if (!BuildSourceList(Settings.From, sourceList, ArraySize(sourceList))) return;
-    CopyIntoNewFolder(sourceList, destination, HasBit(Settings.Flags, MoveFiles));
+    if (!SourceIsReady(Settings.From)) return;
+    CopyReadyDisc(instance, sourceList, destination);
 }
 
 // One disc: the confirmation, the trailing backslashes (kept in the record,
@@ -40,7 +54,7 @@ PassEnd RunPass(HINSTANCE instance) {
         ShowMessage(instance, IDS_SAME_DRIVE, MB_OK | MB_ICONERROR);
         return Refused;
     }
-    CopyDisc(toHasBackslash, fromHasBackslash);
+    CopyDisc(instance, toHasBackslash, fromHasBackslash);
     return Done;
 }
 
@@ -54,9 +68,13 @@ bool AnotherDisc(HINSTANCE instance) {
 int CopyRun(HINSTANCE instance) {
     do {
         PassEnd end = RunPass(instance);
-        if (end == Declined) return 1;
+        if (end == Declined) {
+            WarnOfUnwrittenRecords(instance, false);
+            return 1;
+        }
         if (end == Refused) return 0;
     } while (AnotherDisc(instance));
+    WarnOfUnwrittenRecords(instance, EndOfCopyRunsUnasked());
     EndOfCopyAction(instance);
     return 1;
 }

@@ -47,3 +47,9 @@ void EndOfCopyAction(HINSTANCE instance) {
         break;
     }
 }
+
+bool EndOfCopyRunsUnasked() {
+    if (Settings.ExitMode == ExitWindows) return !HasBit(Settings.ExitFlags, ConfirmExit);
+    if (Settings.ExitMode == RunCommand) return !HasBit(Settings.ExitFlags, ConfirmRun);
+    return false;
+}

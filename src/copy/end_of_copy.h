@@ -6,3 +6,7 @@
 // Performs the action that Settings.ExitMode selects; returns at once, never
 // waiting for a started program.
 void EndOfCopyAction(HINSTANCE instance);
+
+// True when that action runs without asking first: a shutdown, standby or
+// program start whose confirmation is off.
+bool EndOfCopyRunsUnasked();

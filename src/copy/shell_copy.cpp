@@ -29,9 +29,11 @@ void MakeParentFolders(const char* path) {
 // destination that does not exist, the shell takes it as the new name of a
 // single source entry, and a move into it can lose files. A folder that
 // cannot be made, or exists already, gets nothing.
-void CopyIntoNewFolder(const char* sourceList, const char* destination, bool move) {
+CopyOutcome CopyIntoNewFolder(const char* sourceList, const char* destination, bool move) {
+    CopyOutcome outcome = {false, false};
     MakeParentFolders(destination);
-    if (!CreateDirectoryA(destination, NULL)) return;
+    if (!CreateDirectoryA(destination, NULL)) return outcome;
+    outcome.folderMade = true;
     SHFILEOPSTRUCTA operation;
     ZeroMemory(&operation, sizeof operation);
     operation.hwnd = NULL;
@@ -40,4 +42,6 @@ void CopyIntoNewFolder(const char* sourceList, const char* destination, bool mov
     operation.pTo = destination;
     operation.fFlags = FOF_NOCONFIRMMKDIR;
     SHFileOperationA(&operation);
+    outcome.aborted = operation.fAnyOperationsAborted != FALSE;
+    return outcome;
 }

@@ -2,8 +2,13 @@
 // root's entries into a new numbered folder, with its own dialogs.
 #pragma once
 
+struct CopyOutcome {
+    bool folderMade;  // false: nothing was requested of the shell
+    bool aborted;     // the shell reports the operation aborted
+};
+
 // Creates the folder destination, then hands the source list (ending with
 // two NULs) to the shell, copying or moving into that folder. When the folder
-// cannot be created, nothing is requested. The shell's result is not looked
-// at: its dialogs tell the user about failures.
-void CopyIntoNewFolder(const char* sourceList, const char* destination, bool move);
+// cannot be created, nothing is requested. The run acts on no failure: the
+// shell's dialogs tell the user about them.
+CopyOutcome CopyIntoNewFolder(const char* sourceList, const char* destination, bool move);

@@ -11,6 +11,8 @@
 #define IDS_CONFIRM_RUN        5  // before running the command
 #define IDS_SHORTCUT_PATH      6  // "%s\<shortcut name>.lnk"
 #define IDS_SAME_DRIVE         7  // the same-drive refusal
+#define IDS_ARCHIVED_DISC      8  // Catalog: this disc was archived whole in %s
+#define IDS_CATALOG_UNWRITTEN  9  // Catalog: lines not written to the file %s
 
 // Dialog templates
 #define IDD_FOLDER_PAGE        101

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <psapi.h>
+#include <winioctl.h>
 
 #include <algorithm>
 
@@ -14,7 +15,8 @@ namespace {
 const char kRelayInclude[] =
     "shell32.SHFileOperationA;shell32.ShellExecuteA;user32.ExitWindowsEx;"
     "kernel32.SetSystemPowerState;user32.MessageBoxA;advapi32.OpenProcessToken;"
-    "advapi32.LookupPrivilegeValueA;advapi32.AdjustTokenPrivileges;kernel32.CloseHandle";
+    "advapi32.LookupPrivilegeValueA;advapi32.AdjustTokenPrivileges;kernel32.CloseHandle;"
+    "kernel32.CreateDirectoryA;winmm.mciSendStringA";
 
 void LimitRelay() {
     HKEY key = nullptr;
@@ -39,17 +41,47 @@ std::string Bytes(size_t size, unsigned seed) {
     return bytes;
 }
 
-// The Unix path of a folder on drive C:, which is $WINEPREFIX/drive_c.
+// Starts a Unix program; it has no Windows handles to wait on.
+void StartUnix(const std::string& commandLine) {
+    std::vector<char> line(commandLine.begin(), commandLine.end());
+    line.push_back('\0');
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info = {};
+    if (CreateProcessA("Z:\\bin\\sh", line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                       &startup, &info)) {
+        if (info.hProcess) CloseHandle(info.hProcess);
+        if (info.hThread) CloseHandle(info.hThread);
+    }
+}
+
+}  // namespace
+
+// Drive C: is $WINEPREFIX/drive_c, drive D: the folder $ZV_DISC.
 std::string UnixPath(const std::string& windowsPath) {
-    char prefix[1024] = "";
-    GetEnvironmentVariableA("WINEPREFIX", prefix, sizeof prefix);
-    std::string path = std::string(prefix) + "/drive_c" + windowsPath.substr(2);
+    char base[1024] = "";
+    bool disc = toupper(static_cast<unsigned char>(windowsPath[0])) == 'D';
+    GetEnvironmentVariableA(disc ? "ZV_DISC" : "WINEPREFIX", base, sizeof base);
+    std::string path = std::string(base) + (disc ? "" : "/drive_c") + windowsPath.substr(2);
     for (char& c : path)
         if (c == '\\') c = '/';
     return path;
 }
 
-}  // namespace
+bool RunUnixShell(const std::string& script, DWORD timeoutMs) {
+    static int count = 0;
+    std::string done = "C:\\zvtest\\shell-" + std::to_string(++count) + ".txt";
+    MakeFolders("C:\\zvtest");
+    DeleteFileA(done.c_str());
+    std::string unixDone = UnixPath(done);
+    StartUnix("/bin/sh -c \"" + script + "; echo $? > '" + unixDone + ".tmp'; mv '" + unixDone +
+              ".tmp' '" + unixDone + "'\"");
+    DWORD start = GetTickCount();
+    while (!Exists(done) && GetTickCount() - start < timeoutMs) Sleep(20);
+    bool ok = ReadBytes(done) == "0\n";
+    DeleteFileA(done.c_str());
+    return ok;
+}
 
 std::string Lower(std::string s) {
     for (char& c : s) c = static_cast<char>(tolower(static_cast<unsigned char>(c)));
@@ -67,6 +99,74 @@ void ClearDisc() {
     } while (FindNextFileA(find, &data));
     FindClose(find);
     for (const std::string& name : names) RemoveTree(std::string("D:\\") + name);
+}
+
+const TestDrive kDiscDrive = {'D', DRIVE_FIXED, ""};
+const TestDrive kCdDrive = {'E', DRIVE_CDROM, "C:\\zvtest\\cd"};
+
+namespace {
+
+// The mount manager's own request for defining a drive (Wine's layout).
+struct UnixDriveRequest {
+    ULONG size;
+    ULONG type;  // a DRIVE_ value; DRIVE_NO_ROOT_DIR removes the drive
+    ULONG fsType;
+    DWORD serial;
+    ULONGLONG unixDevice;
+    WCHAR letter;
+    USHORT mountPointOffset;
+    USHORT deviceOffset;
+    USHORT labelOffset;
+};
+const DWORD kDefineUnixDrive = CTL_CODE('m', 32, METHOD_BUFFERED, FILE_READ_ACCESS | FILE_WRITE_ACCESS);
+
+bool DefineDrive(char letter, UINT type, const std::string& unixFolder) {
+    std::vector<char> request(sizeof(UnixDriveRequest) + unixFolder.size() + 1, '\0');
+    UnixDriveRequest* drive = reinterpret_cast<UnixDriveRequest*>(request.data());
+    drive->size = static_cast<ULONG>(request.size());
+    drive->type = type;
+    drive->letter = static_cast<WCHAR>(tolower(letter));
+    if (!unixFolder.empty()) {
+        drive->mountPointOffset = sizeof(UnixDriveRequest);
+        memcpy(request.data() + sizeof(UnixDriveRequest), unixFolder.c_str(), unixFolder.size());
+    }
+    HANDLE manager = CreateFileA("\\\\.\\MountPointManager", GENERIC_READ | GENERIC_WRITE,
+                                 FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (manager == INVALID_HANDLE_VALUE) return false;
+    DWORD returned = 0;
+    BOOL defined = DeviceIoControl(manager, kDefineUnixDrive, request.data(),
+                                   static_cast<DWORD>(request.size()), nullptr, 0, &returned, nullptr);
+    CloseHandle(manager);
+    return defined != FALSE;
+}
+
+std::string UnixFolderOf(const TestDrive& drive) {
+    if (drive.letter != 'D') return UnixPath(drive.folder);
+    char disc[1024] = "";
+    GetEnvironmentVariableA("ZV_DISC", disc, sizeof disc);
+    return disc;
+}
+
+}  // namespace
+
+bool LoadVolume(const TestDrive& drive, const std::string& label, const std::string& serial) {
+    // Through Z:, the Unix root, the folder can be written while the drive
+    // is empty.
+    std::string folder = "Z:" + UnixFolderOf(drive);
+    for (char& c : folder)
+        if (c == '/') c = '\\';
+    MakeFolders(folder);
+    WriteBytes(folder + "\\.windows-label", label);
+    WriteBytes(folder + "\\.windows-serial", serial);
+    if (!DefineDrive(drive.letter, drive.type, UnixFolderOf(drive))) return false;
+    char root[] = {drive.letter, ':', '\\', '\0'};
+    DWORD seen = 0;
+    return GetVolumeInformationA(root, nullptr, 0, &seen, nullptr, nullptr, nullptr, 0) &&
+           seen == strtoul(serial.c_str(), nullptr, 16);
+}
+
+bool EmptyDrive(const TestDrive& drive) {
+    return DefineDrive(drive.letter, DRIVE_NO_ROOT_DIR, "");
 }
 
 void FillSampleTree(const std::string& root) {
@@ -91,7 +191,7 @@ void WriteRunSettings(const std::string& ini, const RunSettings& s) {
                        s.command + "\"\r\nFlags=" + std::to_string(s.flags) +
                        "\r\nExitMode=" + std::to_string(s.exitMode) +
                        "\r\nExitFlags=" + std::to_string(s.exitFlags) +
-                       "\r\nNumCount=" + std::to_string(s.numCount) + "\r\n";
+                       "\r\nNumCount=" + std::to_string(s.numCount) + "\r\n" + s.hidden;
     WriteBytes(ini, text);
 }
 
@@ -101,20 +201,9 @@ TracedRun::TracedRun(const Installed& app, const std::string& args)
     DeleteFileA(trace_.c_str());
     DeleteFileA(exitFile_.c_str());
     std::string unixFolder = UnixPath(app.folder);
-    std::string command = "/bin/sh -c \"cd '" + unixFolder +
-                          "' && WINEDEBUG=-all,+relay \\\"${ZV_WINE:-wine}\\\" zolvane.exe " + args +
-                          " 2>relay.log; echo $? >exit.tmp; mv exit.tmp exit.txt\"";
-    std::vector<char> line(command.begin(), command.end());
-    line.push_back('\0');
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION info = {};
-    if (CreateProcessA("Z:\\bin\\sh", line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                       &startup, &info)) {
-        // A Unix process has no Windows handles.
-        if (info.hProcess) CloseHandle(info.hProcess);
-        if (info.hThread) CloseHandle(info.hThread);
-    }
+    StartUnix("/bin/sh -c \"cd '" + unixFolder +
+              "' && WINEDEBUG=-all,+relay \\\"${ZV_WINE:-wine}\\\" zolvane.exe " + args +
+              " 2>relay.log; echo $? >exit.tmp; mv exit.tmp exit.txt\"");
 }
 
 TracedRun::~TracedRun() {

@@ -15,6 +15,22 @@ namespace zv {
 // Drive D:, the disc. ClearDisc empties it; the fill functions write into it.
 const char kDisc[] = "D:";
 void ClearDisc();
+// Drives as Wine's mount manager defines them while it runs, the way its
+// configuration tool does: a folder becomes a drive of a type, read anew.
+// Its label and serial come from the files .windows-label and
+// .windows-serial (hex digits) in the folder; the manager reads them only
+// when it defines the drive, as a real drive reads a new disc.
+struct TestDrive {
+    char letter;
+    UINT type;           // DRIVE_FIXED, DRIVE_CDROM
+    const char* folder;  // its folder on drive C:; none for D:
+};
+extern const TestDrive kDiscDrive;  // D:, fixed, the folder $ZV_DISC
+extern const TestDrive kCdDrive;    // E:, a CD drive over C:\zvtest\cd
+// Puts a disc with that label and serial in: true once the system reports it.
+bool LoadVolume(const TestDrive& drive, const std::string& label, const std::string& serial);
+// Takes the disc out: the drive then reports no volume.
+bool EmptyDrive(const TestDrive& drive);
 // The sample tree below root: nested folders, a hidden file, an empty
 // folder, Japanese names (some with a second byte 0x5C) and a 3 MB file.
 void FillSampleTree(const std::string& root);
@@ -28,11 +44,18 @@ struct RunSettings {
     int flags = 0;
     int exitMode = 0;
     int exitFlags = 0;
+    std::string hidden;  // further lines of [General], each ending in CRLF
 };
 void WriteRunSettings(const std::string& ini, const RunSettings& settings);
 
 // ASCII lower case, for comparing trace lines and paths.
 std::string Lower(std::string s);
+
+// The Unix path of a Windows path on drive C: or D:.
+std::string UnixPath(const std::string& windowsPath);
+// Runs script with /bin/sh on the Unix side (no double quotes in it) and
+// waits up to timeoutMs for it to end; true when it ended with status 0.
+bool RunUnixShell(const std::string& script, DWORD timeoutMs = 20000);
 
 // zolvane.exe started with the given arguments and a relay trace of the
 // requests a copy run makes (file operation, program start, shutdown and

@@ -44,7 +44,10 @@ const char* const kStrings[] = {
     "ファイルのコピーが終了しました。外部プログラムを実行します。",
     "%s\\コピーの開始 Zolvane.lnk",
     "コピー先とコピー元が同じドライブです。コピー出来ません。",
+    "このディスクは既に %s にコピーされています。\nもう一度コピーしますか？",
+    "コピーの記録を %s に書き込めませんでした。",
 };
+const int kStringCount = sizeof kStrings / sizeof kStrings[0] - 1;
 
 // The sixteen entries of string block 1 (ids 0 to 15), as code page 932.
 std::vector<std::string> StringBlock(const std::string& bytes) {
@@ -61,19 +64,19 @@ std::vector<std::string> StringBlock(const std::string& bytes) {
     return entries;
 }
 
-TEST(Resources, StringTableHoldsTheSevenMessagesExactly) {
+TEST(Resources, StringTableHoldsTheMessagesExactly) {
     ProgramResources program;
     ASSERT_NE(program.Module(), nullptr) << ProgramPath();
     std::vector<std::string> block = StringBlock(program.Bytes(RT_STRING, 1));
     ASSERT_EQ(block.size(), 16u);
     EXPECT_EQ(block[0], "");
-    for (int id = 1; id <= 7; ++id) {
+    for (int id = 1; id <= kStringCount; ++id) {
         EXPECT_EQ(Hex(block[id]), Hex(kStrings[id])) << "entry " << id;
         char loaded[1024] = "";
         int length = LoadStringA(program.Module(), id, loaded, sizeof loaded);
         EXPECT_EQ(Hex(std::string(loaded, length)), Hex(kStrings[id])) << "LoadStringA " << id;
     }
-    for (int id = 8; id < 16; ++id) EXPECT_EQ(block[id], "") << "entry " << id;
+    for (int id = kStringCount + 1; id < 16; ++id) EXPECT_EQ(block[id], "") << "entry " << id;
 
     // Entry 4 breaks its line once, with a bare line feed; entry 6 holds one
     // backslash between the folder and the file name.

@@ -1,0 +1,15 @@
+#include "app/hidden_settings.h"
+
+#include <windows.h>
+
+HiddenSettingsRecord HiddenSettings;
+
+static bool KeyIsOn(const char* key, const char* ini) {
+    return GetPrivateProfileIntA("General", key, 0, ini) == 1;
+}
+
+void ReadHiddenSettingsFrom(const char* ini, HiddenSettingsRecord* record) {
+    record->Catalog = KeyIsOn("Catalog", ini);
+    record->Eject = KeyIsOn("Eject", ini);
+    record->AutoNext = KeyIsOn("AutoNext", ini);
+}
