@@ -44,8 +44,8 @@ fetch_emulator() {
              -o Dir::State::Lists="$work/lists" -o Dir::Cache="$work/cache"
              -o APT::Architectures="$(dpkg --print-architecture)"
              -o APT::Sandbox::User="$(id -un)" -o Debug::NoLocking=1)
-  if ! apt-get "${apt[@]}" --error-on=any update >"$log" 2>&1 ||
-     ! (cd "$work" && apt-get "${apt[@]}" download qemu-user >>"$log" 2>&1); then
+  if ! LC_ALL=C apt-get "${apt[@]}" --error-on=any update >"$log" 2>&1 ||
+     ! (cd "$work" && LC_ALL=C apt-get "${apt[@]}" download qemu-user >>"$log" 2>&1); then
     fetch_failed "$uri" "$log"
     rm -rf "$work"
     exit 1
@@ -56,7 +56,7 @@ fetch_emulator() {
   fetched="fetched from $uri and "
 }
 
-# Says in one line why apt could not fetch it (uri, apt's output).
+# Says in one line why apt could not fetch it (uri, apt's output, untranslated).
 fetch_failed() {
   local hint="set ZV_DEBIAN_URI to a Debian archive that has $suite"
   if grep -qE 'NO_PUBKEY|EXPKEYSIG|BADSIG|not signed|signatures .* verified' "$2"; then
