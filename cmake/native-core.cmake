@@ -24,4 +24,7 @@ if(Python3_Interpreter_FOUND)
   # The release zip of scripts/package.sh, built from the Windows program.
   add_test(NAME release_package
            COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tests/package/package_test.py)
+  # The Debian archive that set-up reads from apt's sources.
+  add_test(NAME debian_archive
+           COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tests/setup/debian_archive_test.py)
 endif()
