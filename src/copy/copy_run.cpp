@@ -1,12 +1,15 @@
 #include "copy/copy_run.h"
 
 #include "app/bounded_text.h"
+#include "app/hidden_settings.h"
 #include "app/settings.h"
 #include "copy/ask_user.h"
 #include "copy/catalog_pass.h"
 #include "copy/copy_text.h"
 #include "copy/destination.h"
+#include "copy/eject_disc.h"
 #include "copy/end_of_copy.h"
+#include "copy/next_disc_dialog.h"
 #include "copy/shell_copy.h"
 #include "copy/source_ready.h"
 #include "res/resource.h"
@@ -17,7 +20,8 @@ namespace {
 enum PassEnd { Declined, Refused, Done };
 
 // The source is ready: what the disc holds, the guard against a disc
-// archived before, the copy, and the line that records it.
+// archived before, the copy, the line that records it; then the disc comes
+// out.
 void CopyReadyDisc(HINSTANCE instance, const char* sourceList, const char* destination) {
     DiscRecord record;
     ReadDiscRecord(Settings.From, &record);
@@ -27,6 +31,8 @@ void CopyReadyDisc(HINSTANCE instance, const char* sourceList, const char* desti
         JudgeDiscCopy(destination, outcome, &record);
     }
     AppendDiscRecord(record);
+    NoteFinishedDisc(Settings.From);
+    EjectDisc(Settings.From);
 }
 
 // Copies the source into the next free numbered folder when everything for
@@ -60,6 +66,7 @@ PassEnd RunPass(HINSTANCE instance) {
 
 bool AnotherDisc(HINSTANCE instance) {
     if (!HasBit(Settings.Flags, RepeatCopy)) return false;
+    if (HiddenSettings.AutoNext) return NextDiscArrives(instance, Settings.From);
     return ShowMessage(instance, IDS_ANOTHER_DISC, MB_OKCANCEL | MB_ICONQUESTION) == IDOK;
 }
 

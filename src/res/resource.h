@@ -19,6 +19,7 @@
 #define IDD_OPTIONS_PAGE       102
 #define IDD_SHORTCUT_PAGE      115
 #define IDD_ABOUT              118
+#define IDD_NEXT_DISC          130  // AutoNext: waiting for the next disc
 
 // Icon groups
 #define IDI_PROGRAM            103

@@ -1,4 +1,5 @@
 #include "copy/catalog_text.h"
+#include "copy/disc_loop_text.h"
 
 #include <gtest/gtest.h>
 
@@ -149,4 +150,14 @@ TEST(TreeTally, CountsFilesBelowEveryFolderAndMarksWhatItCannotList) {
     gTree.erase("D:\\empty\\*");
     EXPECT_TRUE(TallyTree("D:\\", ListFake).incomplete) << "a folder that cannot be listed";
     EXPECT_TRUE(TallyTree("", ListFake).incomplete);
+}
+
+TEST(DiscChange, OnlyAReadyDiscOtherThanTheOneSeenIsTheNext) {
+    VolumeIdentity seen = Volume("ONE", 1), none = Volume("", 0, false);
+    EXPECT_FALSE(IsAnotherDisc(seen, Volume("ONE", 1))) << "the same disc put back";
+    EXPECT_TRUE(IsAnotherDisc(seen, Volume("ONE", 2)));
+    EXPECT_TRUE(IsAnotherDisc(seen, Volume("TWO", 1)));
+    EXPECT_FALSE(IsAnotherDisc(seen, none)) << "an empty drive";
+    EXPECT_TRUE(IsAnotherDisc(none, Volume("ONE", 1))) << "nothing was seen";
+    EXPECT_FALSE(IsAnotherDisc(none, none));
 }

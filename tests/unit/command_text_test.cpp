@@ -1,4 +1,5 @@
 #include "copy/command_text.h"
+#include "copy/disc_loop_text.h"
 
 #include <gtest/gtest.h>
 
@@ -66,4 +67,14 @@ TEST(SplitCommand, APartThatDoesNotFitIsRefused) {
     EXPECT_EQ(Split(program259 + "p /q").first, "<refused>");
     EXPECT_EQ(Split("x.exe " + params519 + "q").first, "<refused>");
     EXPECT_EQ(Split("\"" + program259 + "p\"").first, "<refused>");
+}
+
+TEST(TrayCommands, OpenTheDriveByItsLetterUnderOneAlias) {
+    char command[64];
+    ASSERT_TRUE(BuildTrayOpenCommand('E', command, sizeof command));
+    EXPECT_STREQ(command, "open E: type cdaudio alias zolvane_cd shareable");
+    EXPECT_STREQ(kTrayDoorOpenCommand, "set zolvane_cd door open wait");
+    EXPECT_STREQ(kTrayCloseCommand, "close zolvane_cd");
+    EXPECT_FALSE(BuildTrayOpenCommand('E', command, 47)) << "one byte short";
+    EXPECT_STREQ(command, "");
 }

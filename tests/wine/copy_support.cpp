@@ -147,15 +147,20 @@ std::string UnixFolderOf(const TestDrive& drive) {
     return disc;
 }
 
-}  // namespace
-
-bool LoadVolume(const TestDrive& drive, const std::string& label, const std::string& serial) {
-    // Through Z:, the Unix root, the folder can be written while the drive
-    // is empty.
+// Through Z:, the Unix root, the folder can be written while the drive is
+// empty.
+std::string WritableFolderOf(const TestDrive& drive) {
     std::string folder = "Z:" + UnixFolderOf(drive);
     for (char& c : folder)
         if (c == '/') c = '\\';
     MakeFolders(folder);
+    return folder;
+}
+
+}  // namespace
+
+bool LoadVolume(const TestDrive& drive, const std::string& label, const std::string& serial) {
+    std::string folder = WritableFolderOf(drive);
     WriteBytes(folder + "\\.windows-label", label);
     WriteBytes(folder + "\\.windows-serial", serial);
     if (!DefineDrive(drive.letter, drive.type, UnixFolderOf(drive))) return false;
@@ -167,6 +172,13 @@ bool LoadVolume(const TestDrive& drive, const std::string& label, const std::str
 
 bool EmptyDrive(const TestDrive& drive) {
     return DefineDrive(drive.letter, DRIVE_NO_ROOT_DIR, "");
+}
+
+bool ResetDrive(const TestDrive& drive) {
+    std::string folder = WritableFolderOf(drive);
+    DeleteFileA((folder + "\\.windows-label").c_str());
+    DeleteFileA((folder + "\\.windows-serial").c_str());
+    return DefineDrive(drive.letter, drive.type, UnixFolderOf(drive));
 }
 
 void FillSampleTree(const std::string& root) {
@@ -287,6 +299,19 @@ std::vector<std::string> TracedRun::Calls(const std::vector<std::string>& functi
             }
     }
     return calls;
+}
+
+std::string TracedRun::Returns(const std::string& function) const {
+    std::string needle = Lower("Ret  " + function + "(");
+    std::string values;
+    for (const std::string& line : Lines(trace_)) {
+        std::string lower = Lower(line);
+        size_t at = lower.find(needle);
+        size_t value = lower.find("retval=", at);
+        if (at == std::string::npos || value == std::string::npos) continue;
+        values += (values.empty() ? "" : " ") + line.substr(value + 7, 8);
+    }
+    return values;
 }
 
 std::vector<std::string> TracedRun::Boxes() const {

@@ -31,6 +31,8 @@ extern const TestDrive kCdDrive;    // E:, a CD drive over C:\zvtest\cd
 bool LoadVolume(const TestDrive& drive, const std::string& label, const std::string& serial);
 // Takes the disc out: the drive then reports no volume.
 bool EmptyDrive(const TestDrive& drive);
+// The drive as a session starts with it: no label, Wine's own serial.
+bool ResetDrive(const TestDrive& drive);
 // The sample tree below root: nested folders, a hidden file, an empty
 // folder, Japanese names (some with a second byte 0x5C) and a 3 MB file.
 void FillSampleTree(const std::string& root);
@@ -84,6 +86,9 @@ public:
     std::vector<std::string> Calls(const std::string& function) const;
     // The same for several functions at once, in the order they were made.
     std::vector<std::string> Calls(const std::vector<std::string>& functions) const;
+    // The values that calls of function returned, in order, as hexadecimal
+    // texts separated by spaces.
+    std::string Returns(const std::string& function) const;
     // Owner window and style of every MessageBoxA call, in order, as
     // "<owner> <style>" in hexadecimal ("00000000 00000024").
     std::vector<std::string> Boxes() const;

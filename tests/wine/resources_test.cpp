@@ -171,6 +171,16 @@ const ExpectedDialog kAboutBox = {118, WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_M
     {-1, "STATIC", kIcon, nullptr, 103, 11, 14, 20, 20},
 }};
 
+// AutoNext's dialog, written like the About box.
+const ExpectedDialog kNextDiscBox = {130, WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT,
+                                     186, 66, "Zolvane", {
+    {-1, "STATIC", kIcon, nullptr, 103, 11, 11, 20, 20},
+    {-1, "STATIC", kLabel, "次のディスクを入れてください。", 0, 42, 12, 137, 8},
+    {-1, "STATIC", kLabel, "ディスクを入れると自動的にコピーを開始します。", 0, 42, 26, 137, 8},
+    {1, "BUTTON", kPush | BS_DEFPUSHBUTTON, "今すぐコピー", 0, 67, 44, 56, 16},
+    {2, "BUTTON", kPush, "キャンセル", 0, 126, 44, 53, 16},
+}};
+
 void ExpectDialog(const ExpectedDialog& expected) {
     SCOPED_TRACE("template " + std::to_string(expected.id));
     ProgramResources program;
@@ -223,6 +233,7 @@ TEST(Resources, FolderPageTemplate) { ExpectDialog(kFolderPage); }
 TEST(Resources, OptionsPageTemplate) { ExpectDialog(kOptionsPage); }
 TEST(Resources, ShortcutPageTemplate) { ExpectDialog(kShortcutPage); }
 TEST(Resources, AboutBoxTemplate) { ExpectDialog(kAboutBox); }
+TEST(Resources, NextDiscTemplate) { ExpectDialog(kNextDiscBox); }
 
 INT_PTR CALLBACK StandIn(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
 
@@ -237,7 +248,8 @@ TEST(Resources, EveryTemplateMakesItsControls) {
     HWND host = CreateWindowExA(0, "STATIC", "host", WS_POPUP, 0, 0, 600, 500, nullptr, nullptr,
                                 nullptr, nullptr);
     ASSERT_NE(host, nullptr);
-    for (const ExpectedDialog* expected : {&kFolderPage, &kOptionsPage, &kShortcutPage, &kAboutBox}) {
+    for (const ExpectedDialog* expected :
+         {&kFolderPage, &kOptionsPage, &kShortcutPage, &kAboutBox, &kNextDiscBox}) {
         SCOPED_TRACE("template " + std::to_string(expected->id));
         HWND dialog = CreateDialogParamA(program.Module(), MAKEINTRESOURCEA(expected->id), host, StandIn, 0);
         ASSERT_NE(dialog, nullptr);
@@ -516,7 +528,7 @@ TEST(Resources, EveryResourceIsJapaneseAndNumbered) {
     EXPECT_EQ(catalogue.problems, std::vector<std::string>());
 
     std::set<std::pair<int, int>> expected = {
-        {5, 101}, {5, 102}, {5, 115}, {5, 118},                       // dialogs
+        {5, 101}, {5, 102}, {5, 115}, {5, 118}, {5, 130},             // dialogs
         {6, 1},                                                       // strings 0 to 15
         {14, 103}, {14, 114}, {14, 117}, {14, 126}, {14, 127}, {14, 129},
         {16, 1},                                                      // version
@@ -528,7 +540,7 @@ TEST(Resources, EveryResourceIsJapaneseAndNumbered) {
             expected.insert({3, e.id});
         images += group.second.size();
     }
-    EXPECT_EQ(expected.size(), 13 + images) << "each image belongs to one group";
+    EXPECT_EQ(expected.size(), 14 + images) << "each image belongs to one group";
     EXPECT_EQ(catalogue.resources, expected);
 }
 

@@ -98,7 +98,8 @@ TEST(SettingsSheet, OkRightAfterOpeningCommitsOnlyTheFolderPagesNormalisations) 
         Process p;
         HWND sheet = OpenSheet(p, app, IniText({std::string("NumCount=") + count, "From=q:\\",
                                                 "Flags=7", "ExitMode=7", "ExitFlags=-8",
-                                                "Command=\"\"C:\\a b\\c.exe\" -x\""}));
+                                                "Command=\"\"C:\\a b\\c.exe\" -x\"",
+                                                "Catalog=1", "Eject=1", "AutoNext=1"}));
         ASSERT_NE(sheet, nullptr);
         EXPECT_EQ(CloseSheet(p, sheet, IDOK), 1u);
         EXPECT_EQ(IniValue(app.ini, "To"), DocumentsFolder());
@@ -108,5 +109,7 @@ TEST(SettingsSheet, OkRightAfterOpeningCommitsOnlyTheFolderPagesNormalisations) 
         EXPECT_EQ(IniValue(app.ini, "ExitMode"), "7");
         EXPECT_EQ(IniValue(app.ini, "ExitFlags"), "-8");
         EXPECT_EQ(IniValue(app.ini, "Command"), "\"C:\\a b\\c.exe\" -x");
+        for (const char* hidden : {"Catalog", "Eject", "AutoNext"})
+            EXPECT_EQ(IniValue(app.ini, hidden), "1") << hidden << " is kept as it was";
     }
 }
