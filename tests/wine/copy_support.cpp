@@ -41,7 +41,9 @@ std::string Bytes(size_t size, unsigned seed) {
     return bytes;
 }
 
-// Starts a Unix program; it has no Windows handles to wait on.
+// Starts a Unix program. Wine gives it no Windows handles: hProcess is null
+// and the rest of the structure is left as garbage (hThread may happen to
+// equal a handle of this process), so nothing may be closed.
 void StartUnix(const std::string& commandLine) {
     std::vector<char> line(commandLine.begin(), commandLine.end());
     line.push_back('\0');
@@ -49,9 +51,10 @@ void StartUnix(const std::string& commandLine) {
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info = {};
     if (CreateProcessA("Z:\\bin\\sh", line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                       &startup, &info)) {
-        if (info.hProcess) CloseHandle(info.hProcess);
-        if (info.hThread) CloseHandle(info.hThread);
+                       &startup, &info) &&
+        info.hProcess) {
+        CloseHandle(info.hProcess);
+        CloseHandle(info.hThread);
     }
 }
 
