@@ -1,6 +1,7 @@
 #include "copy/next_disc_dialog.h"
 
 #include "app/hidden_settings.h"
+#include "app/settings.h"
 #include "copy/disc_loop_text.h"
 #include "res/resource.h"
 #include "ui/centre_window.h"
@@ -41,6 +42,7 @@ INT_PTR CALLBACK NextDiscProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) 
     switch (message) {
     case WM_INITDIALOG:
         CentreWindow(NULL, dialog);
+        SetForegroundWindow(dialog);  // AutoPlay asks the foreground window
         LookAtSource(&gSeen);
         if (!gSeen.readable) gSeen = gFinished;
         SetTimer(dialog, LookTimer, LookIntervalMs, NULL);
@@ -60,7 +62,7 @@ INT_PTR CALLBACK NextDiscProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) 
 }  // namespace
 
 void NoteFinishedDisc(const char* from) {
-    if (!HiddenSettings.AutoNext) return;
+    if (!HiddenSettings.AutoNext || !HasBit(Settings.Flags, RepeatCopy)) return;
     gSource = from;
     LookAtSource(&gFinished);
 }
