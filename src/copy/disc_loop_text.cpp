@@ -15,6 +15,10 @@ bool BuildTrayOpenCommand(char driveLetter, char* command, size_t size) {
         .Ok();
 }
 
+VolumeIdentity DiscNotToStart(const VolumeIdentity& atStart, const VolumeIdentity& finished) {
+    return atStart.readable ? atStart : finished;
+}
+
 bool IsAnotherDisc(const VolumeIdentity& seen, const VolumeIdentity& now) {
     if (!now.readable) return false;
     return !seen.readable || now.serial != seen.serial || strcmp(now.label, seen.label) != 0;

@@ -44,7 +44,7 @@ INT_PTR CALLBACK NextDiscProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) 
         CentreWindow(NULL, dialog);
         SetForegroundWindow(dialog);  // AutoPlay asks the foreground window
         LookAtSource(&gSeen);
-        if (!gSeen.readable) gSeen = gFinished;
+        gSeen = DiscNotToStart(gSeen, gFinished);
         SetTimer(dialog, LookTimer, LookIntervalMs, NULL);
         return TRUE;
     case WM_TIMER:

@@ -160,4 +160,9 @@ TEST(DiscChange, OnlyAReadyDiscOtherThanTheOneSeenIsTheNext) {
     EXPECT_FALSE(IsAnotherDisc(seen, none)) << "an empty drive";
     EXPECT_TRUE(IsAnotherDisc(none, Volume("ONE", 1))) << "nothing was seen";
     EXPECT_FALSE(IsAnotherDisc(none, none));
+
+    // The disc came out before the wait began: putting it back is no change.
+    EXPECT_FALSE(IsAnotherDisc(DiscNotToStart(none, seen), Volume("ONE", 1)));
+    EXPECT_TRUE(IsAnotherDisc(DiscNotToStart(Volume("TWO", 2), seen), Volume("ONE", 1)));
+    EXPECT_TRUE(IsAnotherDisc(DiscNotToStart(none, none), Volume("ONE", 1)));
 }

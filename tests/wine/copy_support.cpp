@@ -304,19 +304,6 @@ std::vector<std::string> TracedRun::Calls(const std::vector<std::string>& functi
     return calls;
 }
 
-std::string TracedRun::Returns(const std::string& function) const {
-    std::string needle = Lower("Ret  " + function + "(");
-    std::string values;
-    for (const std::string& line : Lines(trace_)) {
-        std::string lower = Lower(line);
-        size_t at = lower.find(needle);
-        size_t value = lower.find("retval=", at);
-        if (at == std::string::npos || value == std::string::npos) continue;
-        values += (values.empty() ? "" : " ") + line.substr(value + 7, 8);
-    }
-    return values;
-}
-
 std::vector<std::string> TracedRun::Boxes() const {
     std::vector<std::string> boxes;
     for (const std::string& call : Calls("user32.MessageBoxA")) {

@@ -86,9 +86,6 @@ public:
     std::vector<std::string> Calls(const std::string& function) const;
     // The same for several functions at once, in the order they were made.
     std::vector<std::string> Calls(const std::vector<std::string>& functions) const;
-    // The values that calls of function returned, in order, as hexadecimal
-    // texts separated by spaces.
-    std::string Returns(const std::string& function) const;
     // Owner window and style of every MessageBoxA call, in order, as
     // "<owner> <style>" in hexadecimal ("00000000 00000024").
     std::vector<std::string> Boxes() const;

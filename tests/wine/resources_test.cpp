@@ -173,12 +173,12 @@ const ExpectedDialog kAboutBox = {118, WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_M
 
 // AutoNext's dialog, written like the About box.
 const ExpectedDialog kNextDiscBox = {130, WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT,
-                                     186, 66, "Zolvane", {
+                                     210, 66, "Zolvane", {
     {-1, "STATIC", kIcon, nullptr, 103, 11, 11, 20, 20},
-    {-1, "STATIC", kLabel, "次のディスクを入れてください。", 0, 42, 12, 137, 8},
-    {-1, "STATIC", kLabel, "ディスクを入れると自動的にコピーを開始します。", 0, 42, 26, 137, 8},
-    {1, "BUTTON", kPush | BS_DEFPUSHBUTTON, "今すぐコピー", 0, 67, 44, 56, 16},
-    {2, "BUTTON", kPush, "キャンセル", 0, 126, 44, 53, 16},
+    {-1, "STATIC", kLabel, "次のディスクを入れてください。", 0, 42, 12, 161, 8},
+    {-1, "STATIC", kLabel, "ディスクを入れると自動的にコピーを開始します。", 0, 42, 26, 161, 8},
+    {1, "BUTTON", kPush | BS_DEFPUSHBUTTON, "今すぐコピー", 0, 91, 44, 56, 16},
+    {2, "BUTTON", kPush, "キャンセル", 0, 150, 44, 53, 16},
 }};
 
 void ExpectDialog(const ExpectedDialog& expected) {
