@@ -1,13 +1,18 @@
 #!/usr/bin/env bash
-# Prints figures of the copy run under Wine (no pass/fail):
+# Prints figures of the copy run, all measured under Wine (no pass/fail):
 #  - the time to find the next free numbered folder with 0, 1,000 and 10,000
 #    numbered folders present (the program's own search over real folders);
+#  - the catalogue's lookup of a disc in a zolvane.csv of 10,000 lines, and
+#    the reading of the disc (label, serial, the walk of its tree) that a
+#    pass with Catalog=1 adds, as does the walk of its copy;
 #  - a copy run of a tree of about 200 MB in a few thousand files, started
-#    with "/c", against `cp -r` of the same tree, as the median ratio.
-#   scripts/bench-copy.sh [runs]
+#    with "/c", against a bare SHFileOperationA of the same tree into a fresh
+#    folder (the floor of what the program can do), against the same run with
+#    Catalog=1, and against `cp -r`: medians of interleaved runs.
+#   scripts/bench-copy.sh [runs, default 5]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-runs=${1:-3}
+runs=${1:-5}
 scripts/build.sh >/dev/null
 export ZV_RUNS=$runs ZV_DIR=$(pwd)/build
 
@@ -26,25 +31,54 @@ scripts/wine-session.sh bash -c '
   files=$(find "$ZV_DISC" -type f | wc -l)
   size=$(du -sm "$ZV_DISC" | cut -f1)
   echo "disc: $files files, $size MB"
+  wine "$ZV_DIR/catalog_bench.exe" 10000 "D:\\"
 
-  mkdir -p "$c/zvbench/app"
-  cp "$ZV_DIR/zolvane.exe" "$c/zvbench/app/"
-  printf "[General]\r\nTo=C:\\\\zvbench\\\\out\r\nFrom=D:\\\\\r\nNumCount=3\r\n" > "$c/zvbench/app/zolvane.ini"
-  cat "$ZV_DISC"/*/*.bin "$ZV_DISC"/*/sub/*.bin > /dev/null   # warm the cache for both
+  for app in app catalog; do
+    mkdir -p "$c/zvbench/$app"
+    cp "$ZV_DIR/zolvane.exe" "$c/zvbench/$app/"
+    printf "[General]\r\nTo=C:\\\\zvbench\\\\out\r\nFrom=D:\\\\\r\nNumCount=3\r\n" > "$c/zvbench/$app/zolvane.ini"
+  done
+  printf "Catalog=1\r\n" >> "$c/zvbench/catalog/zolvane.ini"
+  cat "$ZV_DISC"/*/*.bin "$ZV_DISC"/*/sub/*.bin > /dev/null   # warm the cache for all
 
   ms() { echo $(( ($2 - $1) / 1000000 )); }
   median() { sort -n | awk "{a[NR]=\$1} END{print a[int((NR+1)/2)]}"; }
-  : > /tmp/zv-bench-run.$$; : > /tmp/zv-bench-cp.$$
-  for _ in $(seq "$ZV_RUNS"); do
-    rm -rf "$c/zvbench/out" "$c/zvbench/cp"; sync
-    s=$(date +%s%N); (cd "$c/zvbench/app" && wine zolvane.exe /c || true); e=$(date +%s%N)
-    ms $s $e >> /tmp/zv-bench-run.$$
-    [ "$(find "$c/zvbench/out/001" -type f | wc -l)" = "$files" ] || echo "warning: copy incomplete"
-    rm -rf "$c/zvbench/out"; sync
-    s=$(date +%s%N); cp -r "$ZV_DISC" "$c/zvbench/cp"; e=$(date +%s%N)
-    ms $s $e >> /tmp/zv-bench-cp.$$
+  log=/tmp/zv-bench.$$
+  : > $log.run; : > $log.bare; : > $log.catalog; : > $log.cp
+  check() { [ "$(find "$1" -type f | wc -l)" = "$files" ] || echo "warning: copy incomplete in $1"; }
+  # One timed copy of the disc by a variant, into an empty destination.
+  measure() {
+    rm -rf "$c/zvbench/out" "$c/zvbench/cp"; sync; sleep 1
+    [ "$1" = bare ] && mkdir -p "$c/zvbench/out"
+    local s e
+    s=$(date +%s%N)
+    case $1 in
+      run) (cd "$c/zvbench/app" && wine zolvane.exe /c || true) ;;
+      catalog) (cd "$c/zvbench/catalog" && wine zolvane.exe /c || true) ;;
+      bare) wine "$ZV_DIR/bare_copy.exe" "D:\\" "C:\\zvbench\\out\\001" || true ;;
+      cp) cp -r "$ZV_DISC" "$c/zvbench/cp" ;;
+    esac
+    e=$(date +%s%N)
+    ms $s $e >> $log.$1
+    [ "$1" = cp ] || check "$c/zvbench/out/001"
+    if [ "$1" = catalog ]; then
+      iconv -f CP932 -t UTF-8 "$c/zvbench/out/zolvane.csv" | grep -q "完了" || echo "warning: no complete line"
+    fi
+  }
+  # Each round starts with another of the three, so that none always comes
+  # first or follows the same one; cp -r, whose writes are left for later,
+  # comes after them all.
+  variants=(run bare catalog)
+  for round in $(seq 0 $((ZV_RUNS - 1))); do
+    for k in 0 1 2; do measure "${variants[$(( (round + k) % 3 ))]}"; done
   done
-  r=$(median < /tmp/zv-bench-run.$$); p=$(median < /tmp/zv-bench-cp.$$)
-  rm -f /tmp/zv-bench-run.$$ /tmp/zv-bench-cp.$$
-  echo "copy run: median $r ms; cp -r: median $p ms; ratio $(awk -v r=$r -v p=$p "BEGIN{printf \"%.2f\", r/p}") over $ZV_RUNS runs"
+  for _ in $(seq "$ZV_RUNS"); do measure cp; done
+  for v in run bare catalog cp; do echo "  $v: $(tr "\n" " " < $log.$v)"; done
+  r=$(median < $log.run); b=$(median < $log.bare); k=$(median < $log.catalog); p=$(median < $log.cp)
+  rm -f $log.run $log.bare $log.catalog $log.cp
+  ratio() { awk -v a=$1 -v b=$2 "BEGIN{printf \"%.3f\", a/b}"; }
+  echo "medians of $ZV_RUNS interleaved runs under Wine:"
+  echo "  copy run $r ms; bare SHFileOperationA $b ms: ratio $(ratio $r $b) (target <= 1.02)"
+  echo "  copy run with Catalog=1 $k ms: ratio to Catalog off $(ratio $k $r) (target <= 1.05)"
+  echo "  cp -r $p ms: copy run / cp -r $(ratio $r $p)"
 '
