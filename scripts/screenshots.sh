@@ -100,6 +100,18 @@ shot_shortcut_page() { shot_page shortcut-page 2; }
 # The About box over the sheet, opened by the page's button.
 shot_about_box() { shoot about-box sheet_page 2 1019; wineserver -k; sleep 1; }
 
+# A copy run with AutoNext=1 in repeat mode, waiting for the next disc once
+# it has copied a disc of one file.
+next_disc_run() {
+  local folder=$WINEPREFIX/drive_c/ZolvaneLoop
+  mkdir -p "$folder"
+  cp "$tests_dir/zolvane.exe" "$folder/"
+  printf '[General]\r\nFrom=D:\\\r\nTo=C:\\Archive\r\nNumCount=3\r\nFlags=2\r\nAutoNext=1\r\n' > "$folder/zolvane.ini"
+  echo "a disc" > "$ZV_DISC/disc.txt"
+  (cd "$folder" && wine zolvane.exe /c)
+}
+shot_next_disc() { shoot next-disc next_disc_run; wineserver -k; sleep 1; }
+
 # One dialog template of the program with a stand-in procedure.
 shot_template() { shoot "template-$1" wine "$tests_dir/show_template.exe" "$1" "$root/build/zolvane.exe"; }
 
@@ -109,7 +121,7 @@ shot_template_115() { shot_template 115; }   # Shortcut page
 shot_template_118() { shot_template 118; }   # About box
 
 all_shots=(template-101 template-102 template-115 template-118 folder-page options-page
-           shortcut-page about-box)
+           shortcut-page about-box next-disc)
 
 # Start the desktop first, so that its appearance is not taken for a window.
 wine cmd /c exit >/dev/null 2>&1 || true
