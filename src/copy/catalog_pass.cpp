@@ -84,6 +84,6 @@ void WarnOfUnwrittenRecords(HINSTANCE instance, bool quiet) {
     bool unwritten = CatalogLinesUnwritten(Settings.To);  // the last try, quiet or not
     if (!unwritten || quiet) return;
     char path[PathSize];
-    if (!CatalogPath(Settings.To, path)) CopyText(path, "zolvane.csv");
-    ShowMessageWith(instance, IDS_CATALOG_UNWRITTEN, path, MB_OK | MB_ICONEXCLAMATION);
+    const char* named = CatalogPath(Settings.To, path) ? path : Settings.To;  // else its folder
+    ShowMessageWith(instance, IDS_CATALOG_UNWRITTEN, named, MB_OK | MB_ICONEXCLAMATION);
 }

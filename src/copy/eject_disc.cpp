@@ -10,7 +10,7 @@ typedef DWORD(WINAPI* MciSendString)(const char* command, char* answer, UINT ans
                                      HWND callback);
 
 void EjectDisc(const char* from) {
-    if (!HiddenSettings.Eject || from[0] == '\0' || from[1] != ':') return;
+    if (!HiddenSettings.Eject || from[1] != ':') return;  // from is "X:\" or longer
     char root[] = {from[0], ':', '\\', '\0'};
     char open[64];
     if (GetDriveTypeA(root) != DRIVE_CDROM || !BuildTrayOpenCommand(from[0], open, ArraySize(open)))
