@@ -29,21 +29,16 @@ std::string Now() {
     return text;
 }
 
-struct CatalogTest : ::testing::Test {
-    Installed app;
-    std::string dest;
+struct CatalogTest : CopyRunFixture {
     std::string csv;
-    RunSettings settings;
     std::string started = Now();
 
     void Prepare(const char* name, int flags) {
-        app = Install(name);
-        dest = app.folder + "\\dest";
+        CopyRunFixture::Prepare(name);
         csv = dest + "\\zolvane.csv";
-        settings.to = dest;
         settings.flags = flags;
         settings.hidden = "Catalog=1\r\n";
-        WriteRunSettings(app.ini, settings);
+        Write();
     }
     // The catalogue's lines with their time field checked and replaced by T.
     std::vector<std::string> Catalogue() {

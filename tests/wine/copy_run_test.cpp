@@ -13,28 +13,7 @@ const char kAnotherDisc[] =
     "ファイルのコピーが終了しました。\n別のディスクをコピーします。準備が出来たらOKボタンを押してください。";
 const char kSameDrive[] = "コピー先とコピー元が同じドライブです。コピー出来ません。";
 
-struct CopyRunTest : ::testing::Test {
-    Installed app;
-    std::string dest;
-    std::string recorderFolder;
-    RunSettings settings;
-
-    void Prepare(const char* name) {
-        app = Install(name);
-        dest = app.folder + "\\dest";
-        settings.to = dest;
-        ClearDisc();
-    }
-    // The end-of-copy action runs the recorder, so a test can see whether
-    // the action happened.
-    void ActionRunsRecorder() {
-        recorderFolder = app.folder + "\\action";
-        settings.command = InstallRecorder(recorderFolder);
-        settings.exitMode = 2;
-    }
-    bool ActionRan() { return !Recorded(recorderFolder, 5000).empty(); }
-    void Write() { WriteRunSettings(app.ini, settings); }
-};
+struct CopyRunTest : CopyRunFixture {};
 
 // The entries directly inside folder, folders with a trailing backslash.
 std::vector<std::string> Entries(const std::string& folder) {

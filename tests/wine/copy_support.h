@@ -110,4 +110,29 @@ std::string InstallRecorder(const std::string& folder);
 // when it does not.
 std::vector<std::string> Recorded(const std::string& folder, DWORD timeoutMs);
 
+// A copy run's test: the program in a folder of its own, its destination,
+// its settings, and an empty disc.
+struct CopyRunFixture : ::testing::Test {
+    Installed app;
+    std::string dest;
+    std::string recorderFolder;
+    RunSettings settings;
+
+    void Prepare(const char* name) {
+        app = Install(name);
+        dest = app.folder + "\\dest";
+        settings.to = dest;
+        ClearDisc();
+    }
+    // The end-of-copy action runs the recorder, so a test can see whether
+    // the action happened.
+    void ActionRunsRecorder() {
+        recorderFolder = app.folder + "\\action";
+        settings.command = InstallRecorder(recorderFolder);
+        settings.exitMode = 2;
+    }
+    bool ActionRan() { return !Recorded(recorderFolder, 5000).empty(); }
+    void Write() { WriteRunSettings(app.ini, settings); }
+};
+
 }  // namespace zv

@@ -11,40 +11,19 @@ using namespace zv;
 
 namespace {
 
-struct DiscLoopTest : ::testing::Test {
-    Installed app;
-    std::string dest;
-    std::string recorderFolder;
-    RunSettings settings;
-
-    void Prepare(const char* name) {
-        app = Install(name);
-        dest = app.folder + "\\dest";
-        settings.to = dest;
-        recorderFolder = app.folder + "\\action";
-        settings.command = InstallRecorder(recorderFolder);
-        settings.exitMode = 2;  // the recorder shows that the action ran
-    }
-    void Write() { WriteRunSettings(app.ini, settings); }
+struct DiscLoopTest : CopyRunFixture {
     void TearDown() override {
         EmptyDrive(kCdDrive);
-        ClearDisc();
         ResetDrive(kDiscDrive);
+        ClearDisc();
     }
 };
 
 // The waiting dialog of the run: the "Zolvane" dialog with 今すぐコピー.
-HWND WaitForNextDiscDialog(TracedRun& run, DWORD timeoutMs = 15000) {
-    DWORD start = GetTickCount();
-    do {
-        if (DWORD pid = run.Pid())
-            for (HWND w : WindowsOf(pid))
-                if (ClassOf(w) == "#32770" && Text(w) == "Zolvane" &&
-                    ItemText(w, IDOK) == "今すぐコピー")
-                    return w;
-        Sleep(50);
-    } while (GetTickCount() - start < timeoutMs);
-    return nullptr;
+HWND WaitForNextDiscDialog(TracedRun& run) {
+    for (int i = 0; i < 300 && !run.Pid(); ++i) Sleep(50);
+    HWND dialog = WaitForWindow(run.Pid(), "#32770", "Zolvane", 15000);
+    return dialog && ItemText(dialog, IDOK) == "今すぐコピー" ? dialog : nullptr;
 }
 
 bool Closes(HWND window, DWORD timeoutMs) {
@@ -58,7 +37,6 @@ bool Closes(HWND window, DWORD timeoutMs) {
 TEST_F(DiscLoopTest, EjectOpensTheTrayOfACdDriveAfterAReadyPassOnly) {
     WriteBytes(std::string(kCdDrive.folder) + "\\track.txt", "on the CD");
     ASSERT_TRUE(LoadVolume(kCdDrive, "AUDIO", "0000cd01"));
-    WriteBytes("D:\\a.txt", "a");
     struct Case {
         const char* name;
         const char* from;
@@ -73,9 +51,9 @@ TEST_F(DiscLoopTest, EjectOpensTheTrayOfACdDriveAfterAReadyPassOnly) {
     };
     for (const Case& c : cases) {
         Prepare(c.name);
+        WriteBytes("D:\\a.txt", "a");
         settings.from = c.from;
         settings.hidden = c.hidden;
-        settings.exitMode = 0;
         Write();
         TracedRun run(app);
         EXPECT_EQ(run.Finish(), 1u) << c.name;
@@ -98,10 +76,10 @@ TEST_F(DiscLoopTest, EjectOpensTheTrayOfACdDriveAfterAReadyPassOnly) {
 
 TEST_F(DiscLoopTest, AutoNextStartsANewDiscByItselfButNeverTheSameOneAgain) {
     Prepare("auto-next");
+    ActionRunsRecorder();
     settings.flags = 2;  // RepeatCopy
     settings.hidden = "AutoNext=1\r\n";
     Write();
-    ClearDisc();
     WriteBytes("D:\\one.txt", "first");
     ASSERT_TRUE(LoadVolume(kDiscDrive, "ONE", "00000001"));
     TracedRun run(app);
@@ -143,7 +121,7 @@ TEST_F(DiscLoopTest, AutoNextStartsANewDiscByItselfButNeverTheSameOneAgain) {
     // キャンセル ends the loop, and the end-of-copy action follows.
     Press(wait, IDCANCEL);
     EXPECT_EQ(run.Finish(), 1u);
-    EXPECT_FALSE(Recorded(recorderFolder, 5000).empty());
+    EXPECT_TRUE(ActionRan());
     EXPECT_TRUE(run.Calls("user32.MessageBoxA").empty()) << "the repeat question is not asked";
     EXPECT_EQ(run.Calls("shell32.SHFileOperationA").size(), 3u);
 }
