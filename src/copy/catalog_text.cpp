@@ -12,7 +12,8 @@ namespace {
 const char* const kResultTexts[] = {"失敗", "中断", "不足", "完了", "重複"};
 
 // Comma, double quote, CR and LF are never bytes of a double-byte character
-// in code page 932, so fields are written byte by byte.
+// in code page 932, so fields are read and written byte by byte.
+
 // Length of text up to its first comma or double quote.
 size_t PlainLength(const char* text) {
     size_t n = 0;

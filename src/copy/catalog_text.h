@@ -31,7 +31,7 @@ CatalogResult JudgeCopy(bool folderMade, bool aborted, const TreeTally& disc,
 // What follows the folder and the time in a line: ",label,serial,files,
 // bytes,result". The label is written with a CR or LF as a space, the serial
 // as XXXX-XXXX in upper-case hex; both are empty when the volume could not be
-// read (its label is then empty too). A field holding a comma or a double quote is quoted, its quotes
+// read. A field holding a comma or a double quote is quoted, its quotes
 // doubled. False, tail empty, when it does not fit.
 bool BuildDiscTail(const VolumeIdentity& volume, const TreeTally& tally, CatalogResult result,
                    char* tail, size_t size);

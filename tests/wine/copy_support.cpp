@@ -104,7 +104,7 @@ void ClearDisc() {
     for (const std::string& name : names) RemoveTree(std::string("D:\\") + name);
 }
 
-const TestDrive kDiscDrive = {'D', DRIVE_FIXED, ""};
+const TestDrive kDiscDrive = {'D', DRIVE_FIXED, "D:"};
 const TestDrive kCdDrive = {'E', DRIVE_CDROM, "C:\\zvtest\\cd"};
 
 namespace {
@@ -143,17 +143,10 @@ bool DefineDrive(char letter, UINT type, const std::string& unixFolder) {
     return defined != FALSE;
 }
 
-std::string UnixFolderOf(const TestDrive& drive) {
-    if (drive.letter != 'D') return UnixPath(drive.folder);
-    char disc[1024] = "";
-    GetEnvironmentVariableA("ZV_DISC", disc, sizeof disc);
-    return disc;
-}
-
 // Through Z:, the Unix root, the folder can be written while the drive is
 // empty.
 std::string WritableFolderOf(const TestDrive& drive) {
-    std::string folder = "Z:" + UnixFolderOf(drive);
+    std::string folder = "Z:" + UnixPath(drive.folder);
     for (char& c : folder)
         if (c == '/') c = '\\';
     MakeFolders(folder);
@@ -166,7 +159,7 @@ bool LoadVolume(const TestDrive& drive, const std::string& label, const std::str
     std::string folder = WritableFolderOf(drive);
     WriteBytes(folder + "\\.windows-label", label);
     WriteBytes(folder + "\\.windows-serial", serial);
-    if (!DefineDrive(drive.letter, drive.type, UnixFolderOf(drive))) return false;
+    if (!DefineDrive(drive.letter, drive.type, UnixPath(drive.folder))) return false;
     char root[] = {drive.letter, ':', '\\', '\0'};
     DWORD seen = 0;
     return GetVolumeInformationA(root, nullptr, 0, &seen, nullptr, nullptr, nullptr, 0) &&
@@ -181,7 +174,7 @@ bool ResetDrive(const TestDrive& drive) {
     std::string folder = WritableFolderOf(drive);
     DeleteFileA((folder + "\\.windows-label").c_str());
     DeleteFileA((folder + "\\.windows-serial").c_str());
-    return DefineDrive(drive.letter, drive.type, UnixFolderOf(drive));
+    return DefineDrive(drive.letter, drive.type, UnixPath(drive.folder));
 }
 
 void FillSampleTree(const std::string& root) {

@@ -23,7 +23,7 @@ void ClearDisc();
 struct TestDrive {
     char letter;
     UINT type;           // DRIVE_FIXED, DRIVE_CDROM
-    const char* folder;  // its folder on drive C:; none for D:
+    const char* folder;  // its folder, as UnixPath names it ("D:" is $ZV_DISC)
 };
 extern const TestDrive kDiscDrive;  // D:, fixed, the folder $ZV_DISC
 extern const TestDrive kCdDrive;    // E:, a CD drive over C:\zvtest\cd
