@@ -1,7 +1,7 @@
 // The About box: program icon, the product name in an extra-bold font, the
 // version and the legal notice, over the settings sheet.
 #include "res/resource.h"
-#include "ui/centre_window.h"
+#include "app/centre_window.h"
 #include "ui/pages.h"
 
 // The product name's font; made when the box opens, deleted when it closes.

@@ -9,8 +9,8 @@
 #include <stdlib.h>
 
 #include "app/hidden_settings.h"
-#include "copy/catalog_file.h"
-#include "copy/catalog_pass.h"
+#include "catalog/catalog_file.h"
+#include "catalog/catalog_pass.h"
 
 static const char kFolder[] = "C:\\zvbench\\catalog\\";
 

@@ -1,7 +1,7 @@
 // The catalogue read from a hand-edited, cut or binary file, fed in pieces
 // of any size: the guard finds a disc only on a line that ends in exactly
 // its tail, and the folder it names is that line's first field.
-#include "copy/catalog_text.h"
+#include "catalog/catalog_text.h"
 #include "tests/fuzz/fuzz_input.h"
 
 namespace {

@@ -4,7 +4,7 @@
 // all, so widths and sums beyond 32 bits too.
 #include <algorithm>
 
-#include "ui/centre_window_core.h"
+#include "app/centre_window_core.h"
 #include "tests/fuzz/fuzz_input.h"
 
 namespace {

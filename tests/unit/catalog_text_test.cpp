@@ -1,5 +1,5 @@
-#include "copy/catalog_text.h"
-#include "copy/disc_loop_text.h"
+#include "catalog/catalog_text.h"
+#include "discloop/disc_loop_text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "ui/centre_window_core.h"
+#include "app/centre_window_core.h"
 
 #include <gtest/gtest.h>
 

@@ -6,7 +6,7 @@
 #include "res/resource.h"
 #include "tests/wine/harness.h"
 #include "tests/wine/shortcut_support.h"
-#include "ui/centre_window_core.h"
+#include "app/centre_window_core.h"
 
 using namespace zv;
 

@@ -1,10 +1,10 @@
-#include "copy/catalog_pass.h"
+#include "catalog/catalog_pass.h"
 
 #include "app/bounded_text.h"
 #include "app/hidden_settings.h"
 #include "app/settings.h"
 #include "copy/ask_user.h"
-#include "copy/catalog_file.h"
+#include "catalog/catalog_file.h"
 #include "copy/volume_identity.h"
 #include "res/resource.h"
 

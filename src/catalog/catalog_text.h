@@ -1,11 +1,12 @@
 // The text rules of the archive catalogue zolvane.csv: one comma-separated
-// line per disc in code page 932 with CRLF, the rule that judges a copy, and
-// the reader that finds a disc archived before.
+// line per disc in code page 932 with CRLF, and the reader that finds a disc
+// archived before.
 #pragma once
 #include <stddef.h>
 #include <stdint.h>
 
-#include "copy/tree_tally.h"
+#include "catalog/result_rule.h"
+#include "catalog/tree_tally.h"
 #include "copy/volume_identity.h"
 
 enum {
@@ -15,18 +16,6 @@ enum {
 
 // The first line of a new catalogue, with its CRLF.
 extern const char kCatalogHeader[];
-
-enum CatalogResult {
-    CopyFailed,     // no folder, or nothing arrived of a disc with files
-    CopyAborted,    // the shell reports the operation aborted
-    CopyShort,      // fewer files or bytes arrived, or a count is not whole
-    CopyComplete,
-    DiscDuplicate,  // skipped: archived whole before
-};
-
-// The first rule that applies, in the order of the enumeration.
-CatalogResult JudgeCopy(bool folderMade, bool aborted, const TreeTally& disc,
-                        const TreeTally& copy);
 
 // What follows the folder and the time in a line: ",label,serial,files,
 // bytes,result". The label is written with a CR or LF as a space, the serial

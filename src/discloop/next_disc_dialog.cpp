@@ -1,10 +1,10 @@
-#include "copy/next_disc_dialog.h"
+#include "discloop/next_disc_dialog.h"
 
 #include "app/hidden_settings.h"
 #include "app/settings.h"
-#include "copy/disc_loop_text.h"
+#include "discloop/disc_loop_text.h"
 #include "res/resource.h"
-#include "ui/centre_window.h"
+#include "app/centre_window.h"
 
 namespace {
 

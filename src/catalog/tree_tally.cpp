@@ -1,4 +1,4 @@
-#include "copy/tree_tally.h"
+#include "catalog/tree_tally.h"
 
 #include <string.h>
 

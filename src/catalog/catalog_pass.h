@@ -4,7 +4,7 @@
 #pragma once
 #include <windows.h>
 
-#include "copy/catalog_text.h"
+#include "catalog/catalog_text.h"
 #include "copy/shell_copy.h"
 
 struct DiscRecord {

@@ -4,7 +4,7 @@
 // program that denies writing, the folder is gone) is kept and tried again.
 #pragma once
 #include "app/settings.h"
-#include "copy/catalog_text.h"
+#include "catalog/catalog_text.h"
 
 // The catalogue's path in to, which ends with a backslash. False when it
 // does not fit.

@@ -1,4 +1,4 @@
-#include "ui/centre_window_core.h"
+#include "app/centre_window_core.h"
 
 // Extents and sums are worked out in 64 bits: two 32-bit coordinates can lie
 // further apart than 32 bits can count.

@@ -1,6 +1,6 @@
-#include "ui/centre_window.h"
+#include "app/centre_window.h"
 
-#include "ui/centre_window_core.h"
+#include "app/centre_window_core.h"
 
 static ScreenRect FromRect(const RECT& r) {
     ScreenRect s = {r.left, r.top, r.right, r.bottom};

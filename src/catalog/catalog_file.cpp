@@ -1,4 +1,4 @@
-#include "copy/catalog_file.h"
+#include "catalog/catalog_file.h"
 
 #include <windows.h>
 #include <string.h>

@@ -1,4 +1,4 @@
-#include "copy/disc_loop_text.h"
+#include "discloop/disc_loop_text.h"
 
 #include <string.h>
 

@@ -1,10 +1,10 @@
-#include "copy/eject_disc.h"
+#include "discloop/eject_disc.h"
 
 #include <windows.h>
 
 #include "app/bounded_text.h"
 #include "app/hidden_settings.h"
-#include "copy/disc_loop_text.h"
+#include "discloop/disc_loop_text.h"
 
 typedef DWORD(WINAPI* MciSendString)(const char* command, char* answer, UINT answerSize,
                                      HWND callback);

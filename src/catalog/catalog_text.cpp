@@ -1,4 +1,4 @@
-#include "copy/catalog_text.h"
+#include "catalog/catalog_text.h"
 
 #include <string.h>
 
@@ -41,15 +41,6 @@ void AppendHex16(TextBuilder& text, uint32_t value) {
 }
 
 }  // namespace
-
-CatalogResult JudgeCopy(bool folderMade, bool aborted, const TreeTally& disc,
-                        const TreeTally& copy) {
-    if (!folderMade || (copy.files == 0 && disc.files > 0)) return CopyFailed;
-    if (aborted) return CopyAborted;
-    if (copy.files < disc.files || copy.bytes < disc.bytes || disc.incomplete || copy.incomplete)
-        return CopyShort;
-    return CopyComplete;
-}
 
 bool BuildDiscTail(const VolumeIdentity& volume, const TreeTally& tally, CatalogResult result,
                    char* tail, size_t size) {
