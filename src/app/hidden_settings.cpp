@@ -2,11 +2,15 @@
 
 #include <windows.h>
 
+#include "app/settings.h"
+
 HiddenSettingsRecord HiddenSettings;
 
 static bool KeyIsOn(const char* key, const char* ini) {
     return GetPrivateProfileIntA("General", key, 0, ini) == 1;
 }
+
+bool AutoNextInEffect() { return HiddenSettings.AutoNext && HasBit(Settings.Flags, RepeatCopy); }
 
 void ReadHiddenSettingsFrom(const char* ini, HiddenSettingsRecord* record) {
     record->Catalog = KeyIsOn("Catalog", ini);

@@ -12,4 +12,8 @@ struct HiddenSettingsRecord {
 // Read at start-up with the settings record; all off before that.
 extern HiddenSettingsRecord HiddenSettings;
 
+// AutoNext waits for the next disc only in repeat mode; otherwise the run
+// has no next disc.
+bool AutoNextInEffect();
+
 void ReadHiddenSettingsFrom(const char* iniPath, HiddenSettingsRecord* record);

@@ -3,53 +3,32 @@
 #include "app/bounded_text.h"
 #include "app/hidden_settings.h"
 #include "app/settings.h"
-#include "copy/ask_user.h"
+#include "catalog/asking_rule.h"
 #include "catalog/catalog_file.h"
-#include "copy/volume_identity.h"
+#include "catalog/tree_listing.h"
+#include "copy/ask_user.h"
+#include "copy/end_of_copy.h"
+#include "copy/quiet_errors.h"
 #include "res/resource.h"
 
-namespace {
-
-bool ListWithFindFile(const char* pattern, EntryVisitor visit, void* walk) {
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA(pattern, &found);
-    if (search == INVALID_HANDLE_VALUE) return GetLastError() == ERROR_FILE_NOT_FOUND;
-    do {
-        uint64_t size = (static_cast<uint64_t>(found.nFileSizeHigh) << 32) | found.nFileSizeLow;
-        visit(found.cFileName, (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0, size, walk);
-    } while (FindNextFileA(search, &found));
-    bool listed = GetLastError() == ERROR_NO_MORE_FILES;
-    FindClose(search);
-    return listed;
-}
-
-// Someone is there to answer: the run asks before each disc, or asks for
-// the next one itself.
-bool Attended() {
-    return HasBit(Settings.Flags, ConfirmCopy) ||
-           (HasBit(Settings.Flags, RepeatCopy) && !HiddenSettings.AutoNext);
-}
-
-}  // namespace
-
-void ReadDiscRecord(const char* from, DiscRecord* record) {
-    record->kept = HiddenSettings.Catalog;
-    if (!record->kept) return;
-    UINT errorMode = SetErrorMode(SEM_FAILCRITICALERRORS);
-    ReadVolumeIdentity(from, &record->volume);
-    record->source = TallyTree(from, ListWithFindFile);
-    SetErrorMode(errorMode);
+void ReadDiscRecord(const char* from, const VolumeIdentity& volume, DiscRecord* record) {
+    record->recorded = HiddenSettings.Catalog;
+    if (!record->recorded) return;
+    record->volume = volume;
+    QuietErrors quiet;
+    record->source = TallyFolder(from);
 }
 
 // A disc whose volume could not be read has neither label nor serial, and is
 // never taken for one archived before.
-bool SkipArchivedDisc(HINSTANCE instance, DiscRecord* record) {
+bool SkipArchivedDisc(HINSTANCE instance, PassStart start, DiscRecord* record) {
     char tail[CatalogLineSize];
-    if (!record->kept || !record->volume.readable ||
+    if (!record->recorded || !record->volume.readable ||
         !BuildDiscTail(record->volume, record->source, CopyComplete, tail, ArraySize(tail)) ||
         !FindArchivedDisc(Settings.To, tail, record->folder))
         return false;
-    if (Attended() &&
+    if (AsksAboutKnownDisc(HasBit(Settings.Flags, ConfirmCopy), HasBit(Settings.Flags, RepeatCopy),
+                           EndRunsUnasked(), start) &&
         ShowMessageWith(instance, IDS_ARCHIVED_DISC, record->folder, MB_YESNO | MB_ICONQUESTION) !=
             IDNO)
         return false;
@@ -58,17 +37,17 @@ bool SkipArchivedDisc(HINSTANCE instance, DiscRecord* record) {
 }
 
 void JudgeDiscCopy(const char* destination, const CopyOutcome& outcome, DiscRecord* record) {
-    if (!record->kept) return;
+    if (!record->recorded) return;
     // The numbered folder's own name follows To, which ends with a backslash.
     CopyText(record->folder, destination + BoundedLength(Settings.To, PathSize));
     char folder[PathSize];
     TextBuilder(folder).Append(destination).Append('\\');  // empty when it does not fit
-    TreeTally copy = TallyTree(folder, ListWithFindFile);
+    TreeTally copy = TallyFolder(folder);
     record->result = JudgeCopy(outcome.folderMade, outcome.aborted, record->source, copy);
 }
 
 void AppendDiscRecord(const DiscRecord& record) {
-    if (!record.kept) return;
+    if (!record.recorded) return;
     SYSTEMTIME now;
     GetLocalTime(&now);
     CalendarTime when = {now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond};

@@ -5,23 +5,25 @@
 #include <windows.h>
 
 #include "catalog/catalog_text.h"
+#include "copy/pass_start.h"
 #include "copy/shell_copy.h"
 
 struct DiscRecord {
-    bool kept;                       // Catalog is on: the pass gets a line
+    bool recorded;                   // Catalog is on: the pass gets a line
     VolumeIdentity volume;
     TreeTally source;
     char folder[CatalogFolderSize];  // the numbered folder, or the one matched
     CatalogResult result;
 };
 
-// Reads the label and serial of the ready source and counts its tree, with
-// the system's critical-error boxes off.
-void ReadDiscRecord(const char* from, DiscRecord* record);
+// Takes the disc's label and serial and counts its tree, the system's
+// critical-error boxes off.
+void ReadDiscRecord(const char* from, const VolumeIdentity& volume, DiscRecord* record);
 
 // True when the disc is to be skipped: it was archived whole before, and the
-// user, when someone is there to ask, chose not to copy it again.
-bool SkipArchivedDisc(HINSTANCE instance, DiscRecord* record);
+// user, when the pass asks (see AsksAboutKnownDisc), chose not to copy it
+// again.
+bool SkipArchivedDisc(HINSTANCE instance, PassStart start, DiscRecord* record);
 
 // Counts what arrived in destination and judges the copy.
 void JudgeDiscCopy(const char* destination, const CopyOutcome& outcome, DiscRecord* record);
@@ -29,6 +31,7 @@ void JudgeDiscCopy(const char* destination, const CopyOutcome& outcome, DiscReco
 // Appends the pass's line to the catalogue.
 void AppendDiscRecord(const DiscRecord& record);
 
-// Before the run ends: one warning when lines could not be written, unless
-// the end-of-copy action is about to run without a question (quiet).
+// Before the run ends: one warning when lines could not be written to
+// either file, unless the end-of-copy action is about to run without a
+// question (quiet).
 void WarnOfUnwrittenRecords(HINSTANCE instance, bool quiet);

@@ -70,6 +70,12 @@ bool BuildCatalogLine(const char* folder, const CalendarTime& t, const char* tai
     return text.Append(tail).Append("\r\n").Ok();
 }
 
+const char* TextBeforeAppend(uint64_t size, char lastByte, const char* header) {
+    if (size == 0) return header;
+    if (lastByte == '\n') return "";
+    return lastByte == '\r' ? "\n" : "\r\n";
+}
+
 CatalogReader::CatalogReader(CatalogLineFound found, void* context)
     : found_(found), context_(context), length_(0), skipped_(false) {}
 

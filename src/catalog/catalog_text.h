@@ -6,7 +6,7 @@
 #include <stdint.h>
 
 #include "catalog/result_rule.h"
-#include "catalog/tree_tally.h"
+#include "catalog/tree_walk.h"
 #include "copy/volume_identity.h"
 
 enum {
@@ -33,6 +33,11 @@ struct CalendarTime {
 // it does not fit.
 bool BuildCatalogLine(const char* folder, const CalendarTime& when, const char* tail, char* line,
                       size_t size);
+
+// What an append writes before its first line, so that the line starts a
+// line of its own: header in a file of size 0, nothing after a line feed, LF
+// after a CR, CRLF after any other last byte.
+const char* TextBeforeAppend(uint64_t size, char lastByte, const char* header);
 
 // One line of the catalogue, without its CR and LF.
 typedef void (*CatalogLineFound)(const char* line, void* context);

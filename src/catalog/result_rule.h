@@ -2,7 +2,7 @@
 // disc's tree came to.
 #pragma once
 
-#include "catalog/tree_tally.h"
+#include "catalog/tree_walk.h"
 
 enum CatalogResult {
     CopyFailed,     // no folder, or nothing arrived of a disc with files

@@ -48,7 +48,7 @@ void EndOfCopyAction(HINSTANCE instance) {
     }
 }
 
-bool EndOfCopyRunsUnasked() {
+bool EndRunsUnasked() {
     if (Settings.ExitMode == ExitWindows) return !HasBit(Settings.ExitFlags, ConfirmExit);
     if (Settings.ExitMode == RunCommand) return !HasBit(Settings.ExitFlags, ConfirmRun);
     return false;

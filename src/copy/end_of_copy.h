@@ -9,4 +9,4 @@ void EndOfCopyAction(HINSTANCE instance);
 
 // True when that action runs without asking first: a shutdown, standby or
 // program start whose confirmation is off.
-bool EndOfCopyRunsUnasked();
+bool EndRunsUnasked();

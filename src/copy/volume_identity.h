@@ -7,8 +7,3 @@ struct VolumeIdentity {
     char label[261];
     uint32_t serial;
 };
-
-// Label and serial of the volume at root ("D:\"). The caller turns the
-// system's critical-error boxes off around it, so that an empty drive fails
-// quietly instead of asking for a disc.
-void ReadVolumeIdentity(const char* root, VolumeIdentity* volume);

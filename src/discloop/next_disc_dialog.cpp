@@ -1,40 +1,28 @@
 #include "discloop/next_disc_dialog.h"
 
-#include "app/hidden_settings.h"
-#include "app/settings.h"
+#include "app/centre_window.h"
+#include "copy/volume_reader.h"
 #include "discloop/disc_loop_text.h"
 #include "res/resource.h"
-#include "app/centre_window.h"
 
 namespace {
 
-enum { LookTimer = 1, LookIntervalMs = 1000 };
+enum { LookTimer = 1, LookIntervalMs = 1000, DiscArrivedResult = 0x100 };
 
 const char* gSource;
 VolumeIdentity gFinished;  // the last disc copied, while it was in
 VolumeIdentity gSeen;      // the disc that must not start the next pass
-bool gLooking;
 UINT gQueryCancelAutoPlay;
 
-// A look at the source root; an empty drive fails quietly.
-void LookAtSource(VolumeIdentity* volume) {
-    UINT errorMode = SetErrorMode(SEM_FAILCRITICALERRORS);
-    ReadVolumeIdentity(gSource, volume);
-    SetErrorMode(errorMode);
-}
-
-// A look that is slow (a disc spinning up) is not entered again.
+// A look at the source root; an empty drive fails quietly. A slow look (a
+// disc spinning up) holds up the dialog's messages, so no other comes in
+// between.
 void LookForNewDisc(HWND dialog) {
-    if (gLooking) return;
-    gLooking = true;
-    VolumeIdentity now;
-    LookAtSource(&now);
-    gLooking = false;
-    if (IsAnotherDisc(gSeen, now)) EndDialog(dialog, IDOK);
+    if (IsAnotherDisc(gSeen, ReadVolumeIdentity(gSource))) EndDialog(dialog, DiscArrivedResult);
 }
 
 INT_PTR CALLBACK NextDiscProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
-    // While it waits, a disc put in does not start its own AutoPlay.
+    // While it waits in front, a disc put in does not start its own AutoPlay.
     if (message == gQueryCancelAutoPlay && message != 0) {
         SetWindowLongPtrA(dialog, DWLP_MSGRESULT, TRUE);
         return TRUE;
@@ -43,8 +31,7 @@ INT_PTR CALLBACK NextDiscProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) 
     case WM_INITDIALOG:
         CentreWindow(NULL, dialog);
         SetForegroundWindow(dialog);  // AutoPlay asks the foreground window
-        LookAtSource(&gSeen);
-        gSeen = DiscNotToStart(gSeen, gFinished);
+        gSeen = DiscNotToStart(ReadVolumeIdentity(gSource), gFinished);
         SetTimer(dialog, LookTimer, LookIntervalMs, NULL);
         return TRUE;
     case WM_TIMER:
@@ -61,16 +48,15 @@ INT_PTR CALLBACK NextDiscProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) 
 
 }  // namespace
 
-void NoteFinishedDisc(const char* from) {
-    if (!HiddenSettings.AutoNext || !HasBit(Settings.Flags, RepeatCopy)) return;
-    gSource = from;
-    LookAtSource(&gFinished);
-}
+void NoteFinishedDisc(const VolumeIdentity& volume) { gFinished = volume; }
 
-bool NextDiscArrives(HINSTANCE instance, const char* from) {
+bool NextDiscArrives(HINSTANCE instance, const char* from, PassStart* start) {
     gSource = from;
     gQueryCancelAutoPlay = RegisterWindowMessageA("QueryCancelAutoPlay");
     INT_PTR answer = DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_NEXT_DISC), NULL, NextDiscProc, 0);
     gFinished.readable = false;
-    return answer == IDOK;
+    if (answer == IDOK) *start = NowButton;
+    else if (answer == DiscArrivedResult) *start = DiscArrived;
+    else return false;
+    return true;
 }

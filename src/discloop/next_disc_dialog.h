@@ -4,11 +4,15 @@
 #pragma once
 #include <windows.h>
 
-// Remembers the disc of a pass whose source was ready, before it may come
-// out, so that the same disc put back is not taken for the next one.
-void NoteFinishedDisc(const char* from);
+#include "copy/pass_start.h"
+#include "copy/volume_identity.h"
 
-// The waiting dialog. True when the next pass is to start: a new disc came,
-// or the user pressed 今すぐコピー. False on Cancel, Escape, the close box,
-// or when the dialog could not be shown.
-bool NextDiscArrives(HINSTANCE instance, const char* from);
+// Remembers the disc of a pass whose source was ready, read before it may
+// come out, so that the same disc put back is not taken for the next one.
+void NoteFinishedDisc(const VolumeIdentity& volume);
+
+// The waiting dialog. True when the next pass is to start, with how it
+// began: a new disc came (DiscArrived), or the user pressed 今すぐコピー
+// (NowButton). False on Cancel, Escape, the close box, or when the dialog
+// could not be shown.
+bool NextDiscArrives(HINSTANCE instance, const char* from, PassStart* start);

@@ -11,6 +11,7 @@
 #include "app/hidden_settings.h"
 #include "catalog/catalog_file.h"
 #include "catalog/catalog_pass.h"
+#include "copy/volume_reader.h"
 
 static const char kFolder[] = "C:\\zvbench\\catalog\\";
 
@@ -48,7 +49,7 @@ static void TimeDiscReading(const char* disc) {
     for (int run = 0; run < 5; ++run) {
         LARGE_INTEGER start;
         QueryPerformanceCounter(&start);
-        ReadDiscRecord(disc, &record);
+        ReadDiscRecord(disc, ReadVolumeIdentity(disc), &record);
         double ms = Milliseconds(start);
         if (ms < best) best = ms;
     }

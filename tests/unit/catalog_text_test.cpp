@@ -1,3 +1,4 @@
+#include "catalog/asking_rule.h"
 #include "catalog/catalog_text.h"
 #include "discloop/disc_loop_text.h"
 
@@ -64,6 +65,18 @@ TEST(CatalogLine, WritesQuotesAndReadsItsOwnLinesBack) {
         << "a last line without its CRLF";
     EXPECT_EQ(KnownFolder(catalogue, Tail(Volume("A", 0x1234ABCD), kDisc, CopyComplete)), "");
 
+    // An append starts its line on a line of its own: after a lone CR only
+    // the LF is missing.
+    EXPECT_STREQ(TextBeforeAppend(0, '\0', kCatalogHeader), kCatalogHeader);
+    EXPECT_STREQ(TextBeforeAppend(0, '\0', ""), "");
+    EXPECT_STREQ(TextBeforeAppend(9, '\n', kCatalogHeader), "");
+    EXPECT_STREQ(TextBeforeAppend(9, '\r', kCatalogHeader), "\n");
+    EXPECT_STREQ(TextBeforeAppend(9, 'x', kCatalogHeader), "\r\n");
+    std::string lastCr = Line("001", complete);
+    lastCr.pop_back();
+    std::string other = Line("002", Tail(Volume("other", 1), kDisc, CopyComplete));
+    EXPECT_EQ(KnownFolder(lastCr + TextBeforeAppend(1, '\r', "") + other, complete), "001");
+
     // A label that ends in a lone lead byte keeps its line's end.
     std::string lone = Tail(Volume("\x83", 7), kDisc, CopyComplete);
     EXPECT_EQ(KnownFolder(Line("005", lone) + Line("006", complete), complete), "006");
@@ -110,46 +123,89 @@ TEST(CatalogResultRule, TheFirstRuleThatAppliesWins) {
 
 namespace {
 
-// A stand-in for the folder listing: entries per pattern; a pattern that is
-// not there cannot be listed.
+// A stand-in for the folder listing: entries per pattern, and how the
+// listing ends; a pattern that is not there cannot be listed.
 struct Entry {
-    std::string name;
+    std::wstring name;
     bool folder;
     uint64_t size;
 };
-std::map<std::string, std::vector<Entry>> gTree;
+struct Listing {
+    std::vector<Entry> entries;
+    ListingEnd end = {false, ErrorNoMoreFiles};
+};
+std::map<std::wstring, Listing> gTree;
 
-bool ListFake(const char* pattern, EntryVisitor visit, void* walk) {
+ListingEnd ListFake(const wchar_t* pattern, WalkVisit visit, void* walk) {
     auto found = gTree.find(pattern);
-    if (found == gTree.end()) return false;
-    for (const Entry& e : found->second) visit(e.name.c_str(), e.folder, e.size, walk);
-    return true;
+    if (found == gTree.end()) return ListingEnd{true, 3};  // ERROR_PATH_NOT_FOUND
+    for (const Entry& e : found->second.entries) visit(e.name.c_str(), e.folder, e.size, walk);
+    return found->second.end;
+}
+
+void NoteFile(const wchar_t* folder, const wchar_t* name, uint64_t, void* context) {
+    static_cast<std::vector<std::wstring>*>(context)->push_back(std::wstring(folder) + name);
 }
 
 }  // namespace
 
-TEST(TreeTally, CountsFilesBelowEveryFolderAndMarksWhatItCannotList) {
-    std::string deep(240, 'd');
+TEST(TreeWalk, CountsFilesBelowEveryFolderAndMarksWhatItCannotList) {
+    std::wstring deep(240, L'd');
     gTree = {
-        {"D:\\*", {{"a.txt", false, 5}, {"sub", true, 0}, {"empty", true, 0}, {deep, true, 0}}},
-        {"D:\\sub\\*", {{".", true, 0}, {"..", true, 0}, {"b", false, 1ull << 33}}},
-        {"D:\\empty\\*", {}},
-        {"D:\\" + deep + "\\*", {{deep, true, 0}, {"c", false, 1}}},
+        {L"D:\\*", {{{L"a.txt", false, 5}, {L"sub", true, 0}, {L"empty", true, 0}, {deep, true, 0}}}},
+        {L"D:\\sub\\*", {{{L".", true, 0}, {L"..", true, 0}, {L"b", false, 1ull << 33}}}},
+        {L"D:\\empty\\*", {{}, {true, ErrorFileNotFound}}},
+        {L"D:\\" + deep + L"\\*", {{{deep, true, 0}, {L"c", false, 1}}}},
     };
-    TreeTally tally = TallyTree("D:\\", ListFake);
+    TreeTally tally = TallyTree(L"D:\\", ListFake);
     EXPECT_EQ(tally.files, 3u);
     EXPECT_EQ(tally.bytes, 6 + (1ull << 33));
     EXPECT_TRUE(tally.incomplete) << "a folder whose path is too long to list";
 
-    gTree.erase("D:\\" + deep + "\\*");
-    gTree["D:\\*"].pop_back();
-    tally = TallyTree("D:\\", ListFake);
+    // Each file with its place relative to the root, for the checks that
+    // walk the same tree again.
+    std::vector<std::wstring> files;
+    EXPECT_FALSE(WalkTree(L"D:\\", ListFake, NoteFile, &files));
+    EXPECT_EQ(files, (std::vector<std::wstring>{L"a.txt", L"sub\\b", deep + L"\\c"}));
+
+    gTree.erase(L"D:\\" + deep + L"\\*");
+    gTree[L"D:\\*"].entries.pop_back();
+    tally = TallyTree(L"D:\\", ListFake);
     EXPECT_EQ(tally.files, 2u);
     EXPECT_FALSE(tally.incomplete);
 
-    gTree.erase("D:\\empty\\*");
-    EXPECT_TRUE(TallyTree("D:\\", ListFake).incomplete) << "a folder that cannot be listed";
-    EXPECT_TRUE(TallyTree("", ListFake).incomplete);
+    // An empty root answers either code from the first call (9x: no more
+    // files); a listing that breaks off later is not whole.
+    gTree[L"D:\\empty\\*"].end = {true, ErrorNoMoreFiles};
+    EXPECT_FALSE(TallyTree(L"D:\\", ListFake).incomplete);
+    gTree[L"D:\\sub\\*"].end = {false, ErrorFileNotFound};
+    EXPECT_TRUE(TallyTree(L"D:\\", ListFake).incomplete);
+    gTree.erase(L"D:\\empty\\*");
+    EXPECT_TRUE(TallyTree(L"D:\\", ListFake).incomplete) << "a folder that cannot be listed";
+    EXPECT_TRUE(TallyTree(L"", ListFake).incomplete);
+}
+
+TEST(KnownDiscQuestion, AskedWhenSomeoneIsThereAndNeverHoldsUpAnUnattendedPass) {
+    struct Row {
+        bool confirmCopy, repeat, endRunsUnasked;
+        PassStart start;
+        bool asks;
+    };
+    const Row rows[] = {
+        // One disc (AutoNext=1 without repeat mode is not in effect: the
+        // pass always begins with the program's start).
+        {false, false, false, Person, true},        // the end-of-copy action asks
+        {false, false, true, Person, false},        // an unasked shutdown follows
+        {true, false, true, Person, true},          // asks before each disc anyway
+        {false, true, true, Person, true},          // repeat mode: someone presses OK
+        {false, true, true, NowButton, true},       // AutoNext: 今すぐコピー
+        {false, true, false, DiscArrived, false},   // AutoNext: the disc started itself
+        {false, true, true, DiscArrived, false},
+        {true, true, true, DiscArrived, true},
+    };
+    for (const Row& r : rows)
+        EXPECT_EQ(AsksAboutKnownDisc(r.confirmCopy, r.repeat, r.endRunsUnasked, r.start), r.asks)
+            << r.confirmCopy << r.repeat << r.endRunsUnasked << " start " << r.start;
 }
 
 TEST(DiscChange, OnlyAReadyDiscOtherThanTheOneSeenIsTheNext) {

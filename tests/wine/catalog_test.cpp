@@ -11,6 +11,8 @@ namespace {
 
 const char kAnotherDisc[] =
     "ファイルのコピーが終了しました。\n別のディスクをコピーします。準備が出来たらOKボタンを押してください。";
+const char kArchived[] =
+    "このディスクは既に 001 にコピーされています。\nもう一度コピーしますか？";
 const char kHeader[] = "フォルダ,日時,ボリュームラベル,シリアル番号,ファイル数,バイト数,結果";
 
 // A disc of one file; with its two volume files it holds three files.
@@ -91,8 +93,7 @@ TEST_F(CatalogTest, TheSameDiscAgainIsAskedAboutNoSkipsItAndYesCopiesIt) {
         ASSERT_TRUE(IsBox(box, kAnotherDisc, {IDOK, IDCANCEL}));
         run.Answer(box, IDOK);
         box = run.NextBox();
-        ASSERT_TRUE(IsBox(box, "このディスクは既に 001 にコピーされています。\nもう一度コピーしますか？",
-                          {IDYES, IDNO}));
+        ASSERT_TRUE(IsBox(box, kArchived, {IDYES, IDNO}));
         run.Answer(box, answer);
     }
     box = run.NextBox();
@@ -116,38 +117,156 @@ TEST_F(CatalogTest, TheSameDiscAgainIsAskedAboutNoSkipsItAndYesCopiesIt) {
     EXPECT_EQ(run.Boxes()[1], "00000000 00000024") << "Yes/No with the question icon";
 }
 
-TEST_F(CatalogTest, ACatalogueHeldOpenByAnotherProgramGivesOneWarningAndTheCopyLands) {
-    Prepare("catalog-held", 0);
-    InsertDisc("HELD", "12345678", "held");
+TEST_F(CatalogTest, LinesTheCatalogueCannotTakeWaitInThePendingFileAndJoinItInOrder) {
+    Prepare("catalog-held", 2);  // RepeatCopy
+    std::string pending = dest + "\\zolvane.pending.csv";
     WriteBytes(csv, std::string(kHeader) + "\r\n");
+    // A spreadsheet holds the catalogue: reading is shared, writing is not.
     HANDLE held = CreateFileA(csv.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr,
                               OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    InsertDisc("ONE", "00000001", "one");
     TracedRun run(app);
     MessageBoxView box = run.NextBox();
-    EXPECT_TRUE(IsBox(box, "コピーの記録を " + csv + " に書き込めませんでした。", {IDOK}));
+    ASSERT_TRUE(IsBox(box, kAnotherDisc, {IDOK, IDCANCEL}));
+    // The same disc again: its line is only in the pending file, and known.
     run.Answer(box, IDOK);
+    box = run.NextBox();
+    ASSERT_TRUE(IsBox(box, kArchived, {IDYES, IDNO}));
+    run.Answer(box, IDNO);
+    box = run.NextBox();
+    ASSERT_TRUE(IsBox(box, kAnotherDisc, {IDOK, IDCANCEL}));
+    // Released: the pending lines come first, then the new one.
+    CloseHandle(held);
+    InsertDisc("TWO", "00000002", "two");
+    run.Answer(box, IDOK);
+    box = run.NextBox();
+    ASSERT_TRUE(IsBox(box, kAnotherDisc, {IDOK, IDCANCEL}));
+    EXPECT_FALSE(Exists(pending));
+    // Held to the end of the run: the line stays in the pending file.
+    held = CreateFileA(csv.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                       OPEN_EXISTING, 0, nullptr);
+    InsertDisc("THREE", "00000003", "three");
+    run.Answer(box, IDOK);
+    box = run.NextBox();
+    ASSERT_TRUE(IsBox(box, kAnotherDisc, {IDOK, IDCANCEL}));
+    run.Answer(box, IDCANCEL);
     EXPECT_EQ(run.Finish(), 1u);
     CloseHandle(held);
-    EXPECT_EQ(run.Boxes(), std::vector<std::string>{"00000000 00000030"}) << "one box, exclamation";
-    EXPECT_EQ(ReadBytes(dest + "\\001\\data.bin"), "held");
-    EXPECT_EQ(ReadBytes(csv), std::string(kHeader) + "\r\n");
+    EXPECT_EQ(run.Boxes().size(), 5u) << "no warning: every line is in a file";
+    const std::vector<std::string> firstLines = {kHeader, "001,T,ONE,0000-0001,3,14,完了",
+                                                 "001,T,ONE,0000-0001,3,14,重複",
+                                                 "002,T,TWO,0000-0002,3,14,完了"};
+    EXPECT_EQ(Catalogue(), firstLines);
+    EXPECT_EQ(Lines(pending).size(), 1u);
+
+    // The next run: while a viewer holds the pending file, the new line joins
+    // it, and the catalogue gets no line twice; released, all are merged.
+    HANDLE viewer = CreateFileA(pending.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(viewer, INVALID_HANDLE_VALUE);
+    InsertDisc("FOUR", "00000004", "four");
+    TracedRun next(app);
+    box = next.NextBox();
+    ASSERT_TRUE(IsBox(box, kAnotherDisc, {IDOK, IDCANCEL}));
+    EXPECT_EQ(Catalogue(), firstLines);
+    EXPECT_EQ(Lines(pending).size(), 2u);
+    CloseHandle(viewer);
+    InsertDisc("FIVE", "00000005", "five");
+    next.Answer(box, IDOK);
+    box = next.NextBox();
+    ASSERT_TRUE(IsBox(box, kAnotherDisc, {IDOK, IDCANCEL}));
+    next.Answer(box, IDCANCEL);
+    EXPECT_EQ(next.Finish(), 1u);
+    std::vector<std::string> all = firstLines;
+    all.insert(all.end(), {"003,T,THREE,0000-0003,3,18,完了", "004,T,FOUR,0000-0004,3,16,完了",
+                           "005,T,FIVE,0000-0005,3,16,完了"});
+    EXPECT_EQ(Catalogue(), all);
+    EXPECT_FALSE(Exists(pending));
 }
 
-TEST_F(CatalogTest, ADestinationThatFillsUpIsRecordedAsShort) {
+TEST_F(CatalogTest, NamesOutsideTheCodePageCountAndTheDiscIsKnownAfterwards) {
+    Prepare("catalog-names", 2);
+    ClearDisc();
+    // Made with the wide functions: é and Hangul have no code page 932 form.
+    CreateDirectoryW(L"D:\\Caf\u00e9", nullptr);
+    CreateDirectoryW(L"D:\\docs", nullptr);
+    for (const wchar_t* name : {L"D:\\Caf\u00e9\\x.txt", L"D:\\\ud55c\uae00.txt", L"D:\\docs\\a.txt"}) {
+        HANDLE file = CreateFileW(name, GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+        DWORD written = 0;
+        ASSERT_NE(file, INVALID_HANDLE_VALUE);
+        WriteFile(file, "12345", 5, &written, nullptr);
+        CloseHandle(file);
+    }
+    ASSERT_TRUE(LoadVolume(kDiscDrive, "WORLD", "0000abcd"));
+    TracedRun run(app);
+    MessageBoxView box = run.NextBox();
+    ASSERT_TRUE(IsBox(box, kAnotherDisc, {IDOK, IDCANCEL}));
+    run.Answer(box, IDOK);
+    box = run.NextBox();
+    ASSERT_TRUE(IsBox(box, kArchived, {IDYES, IDNO}));
+    run.Answer(box, IDNO);
+    box = run.NextBox();
+    run.Answer(box, IDCANCEL);
+    EXPECT_EQ(run.Finish(), 1u);
+    EXPECT_EQ(Catalogue(), (std::vector<std::string>{kHeader, "001,T,WORLD,0000-ABCD,5,28,完了",
+                                                     "001,T,WORLD,0000-ABCD,5,28,重複"}));
+}
+
+TEST_F(CatalogTest, NowButtonAsksAboutAKnownDiscButADiscThatArrivesIsSkippedSilently) {
+    Prepare("catalog-now", 2);
+    settings.hidden += "AutoNext=1\r\n";
+    Write();
+    InsertDisc("ONE", "00000001", "one");
+    TracedRun run(app);
+    HWND wait = WaitForNextDiscDialog(run);
+    ASSERT_NE(wait, nullptr);
+    Press(wait, IDOK);  // 今すぐコピー: someone is there
+    ASSERT_TRUE(Closes(wait, 10000));
+    MessageBoxView box = run.NextBox();
+    ASSERT_TRUE(IsBox(box, kArchived, {IDYES, IDNO}));
+    run.Answer(box, IDNO);
+    ASSERT_NE(wait = WaitForNextDiscDialog(run), nullptr);
+    InsertDisc("TWO", "00000002", "two");
+    ASSERT_TRUE(Closes(wait, 10000));
+    ASSERT_NE(wait = WaitForNextDiscDialog(run), nullptr);
+    // The first disc again, after another: it starts by itself, and nobody
+    // is asked.
+    InsertDisc("ONE", "00000001", "one");
+    ASSERT_TRUE(Closes(wait, 10000));
+    ASSERT_NE(wait = WaitForNextDiscDialog(run), nullptr);
+    Press(wait, IDCANCEL);
+    EXPECT_EQ(run.Finish(), 1u);
+    EXPECT_EQ(run.Boxes().size(), 1u) << "only the question after 今すぐコピー";
+    EXPECT_EQ(Catalogue(), (std::vector<std::string>{kHeader, "001,T,ONE,0000-0001,3,14,完了",
+                                                     "001,T,ONE,0000-0001,3,14,重複",
+                                                     "002,T,TWO,0000-0002,3,14,完了",
+                                                     "001,T,ONE,0000-0001,3,14,重複"}));
+}
+
+TEST_F(CatalogTest, ALineThatCanOnlyPartlyLandIsCutBackAndWarnedAbout) {
     Prepare("catalog-full", 0);
     MakeFolders(dest);
     std::string mount = UnixPath(dest);
     if (!RunUnixShell("mount -t tmpfs -o size=256k zolvane-full '" + mount + "'"))
         GTEST_SKIP() << "mounting a small file system is not allowed here";
-    // The catalogue's page is taken before the copy fills the rest.
-    WriteBytes(csv, std::string(kHeader) + "\r\n");
+    // The catalogue's page is taken before the copy fills the rest, all but
+    // a few bytes of it: the disc's line can land only in part.
+    std::string before = std::string(kHeader) + "\r\n";
+    while (before.size() < 4096 - 20) before += "000,2026-01-01 00:00:00,OLD,0000-0000,1,1,完了\r\n";
+    before.resize(4096 - 20);
+    before += "\r\n";
+    WriteBytes(csv, before);
     InsertDisc("BIG", "0badf00d", std::string(400000, 'b'));
-    {
-        TracedRun run(app);
-        EXPECT_EQ(run.Finish(), 1u);
-    }
-    std::vector<std::string> lines = Catalogue();
+    TracedRun run(app);
+    MessageBoxView box = run.NextBox();
+    EXPECT_TRUE(IsBox(box, "コピーの記録を " + csv + " に書き込めませんでした。", {IDOK}));
+    run.Answer(box, IDOK);
+    EXPECT_EQ(run.Finish(), 1u);
+    std::string after = ReadBytes(csv);
+    bool pendingLeft = Exists(dest + "\\zolvane.pending.csv");
     RunUnixShell("umount '" + mount + "'");
-    EXPECT_EQ(lines, (std::vector<std::string>{kHeader, "001,T,BIG,0BAD-F00D,3,400011,不足"}));
+    EXPECT_EQ(after, before) << "cut back to its last whole line";
+    EXPECT_FALSE(pendingLeft);
+    EXPECT_EQ(run.Boxes(), std::vector<std::string>{"00000000 00000030"}) << "one box, exclamation";
 }

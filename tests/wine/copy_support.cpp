@@ -313,6 +313,18 @@ std::vector<std::string> TracedRun::Boxes() const {
     return boxes;
 }
 
+HWND WaitForNextDiscDialog(TracedRun& run) {
+    for (int i = 0; i < 300 && !run.Pid(); ++i) Sleep(50);
+    HWND dialog = WaitForWindow(run.Pid(), "#32770", "Zolvane", 15000);
+    return dialog && ItemText(dialog, IDOK) == "今すぐコピー" ? dialog : nullptr;
+}
+
+bool Closes(HWND window, DWORD timeoutMs) {
+    DWORD start = GetTickCount();
+    while (IsWindow(window) && GetTickCount() - start < timeoutMs) Sleep(20);
+    return !IsWindow(window);
+}
+
 ::testing::AssertionResult IsBox(const MessageBoxView& box, const std::string& text,
                                  std::vector<int> buttons) {
     if (!box.window) return ::testing::AssertionFailure() << "no message box";

@@ -99,6 +99,12 @@ private:
     DWORD pid_ = 0;
 };
 
+// AutoNext's dialog of the run, the "Zolvane" dialog with 今すぐコピー, once
+// it is up; null when it does not come.
+HWND WaitForNextDiscDialog(TracedRun& run);
+// True once window has closed, within timeoutMs.
+bool Closes(HWND window, DWORD timeoutMs);
+
 // Whether box shows text (code page 932 bytes) with the caption "Zolvane"
 // and exactly the buttons given, and has no owner window.
 ::testing::AssertionResult IsBox(const MessageBoxView& box, const std::string& text,

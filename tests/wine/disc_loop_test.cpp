@@ -19,19 +19,6 @@ struct DiscLoopTest : CopyRunFixture {
     }
 };
 
-// The waiting dialog of the run: the "Zolvane" dialog with 今すぐコピー.
-HWND WaitForNextDiscDialog(TracedRun& run) {
-    for (int i = 0; i < 300 && !run.Pid(); ++i) Sleep(50);
-    HWND dialog = WaitForWindow(run.Pid(), "#32770", "Zolvane", 15000);
-    return dialog && ItemText(dialog, IDOK) == "今すぐコピー" ? dialog : nullptr;
-}
-
-bool Closes(HWND window, DWORD timeoutMs) {
-    DWORD start = GetTickCount();
-    while (IsWindow(window) && GetTickCount() - start < timeoutMs) Sleep(20);
-    return !IsWindow(window);
-}
-
 }  // namespace
 
 TEST_F(DiscLoopTest, EjectOpensTheTrayOfACdDriveAfterAReadyPassOnly) {

@@ -1,0 +1,70 @@
+#include "catalog/tree_listing.h"
+
+namespace {
+
+// Units of a 9x path back to its bytes; false when they do not fit.
+bool ToBytes(const wchar_t* units, char (&bytes)[MAX_PATH]) {
+    for (size_t i = 0; i < MAX_PATH; ++i)
+        if ((bytes[i] = static_cast<char>(units[i])) == '\0') return true;
+    return false;
+}
+
+// The ANSI find functions, in the shape of the wide ones: each byte of a
+// name becomes one unit.
+void WidenFound(const WIN32_FIND_DATAA& ansi, WIN32_FIND_DATAW* found) {
+    found->dwFileAttributes = ansi.dwFileAttributes;
+    found->nFileSizeHigh = ansi.nFileSizeHigh;
+    found->nFileSizeLow = ansi.nFileSizeLow;
+    for (size_t i = 0; i < MAX_PATH; ++i)
+        found->cFileName[i] = static_cast<unsigned char>(ansi.cFileName[i]);
+}
+
+HANDLE WINAPI FindFirstAnsi(const wchar_t* pattern, WIN32_FIND_DATAW* found) {
+    char bytes[MAX_PATH];
+    WIN32_FIND_DATAA ansi;
+    if (!ToBytes(pattern, bytes)) {
+        SetLastError(ERROR_FILENAME_EXCED_RANGE);
+        return INVALID_HANDLE_VALUE;
+    }
+    HANDLE search = FindFirstFileA(bytes, &ansi);
+    if (search != INVALID_HANDLE_VALUE) WidenFound(ansi, found);
+    return search;
+}
+
+BOOL WINAPI FindNextAnsi(HANDLE search, WIN32_FIND_DATAW* found) {
+    WIN32_FIND_DATAA ansi;
+    if (!FindNextFileA(search, &ansi)) return FALSE;
+    WidenFound(ansi, found);
+    return TRUE;
+}
+
+}  // namespace
+
+bool SystemIsNt() { return (GetVersion() & 0x80000000) == 0; }
+
+ListingEnd ListFolder(const wchar_t* pattern, WalkVisit visit, void* walk) {
+    bool nt = SystemIsNt();
+    WIN32_FIND_DATAW found;
+    HANDLE search = (nt ? FindFirstFileW : FindFirstAnsi)(pattern, &found);
+    if (search == INVALID_HANDLE_VALUE) return ListingEnd{true, GetLastError()};
+    do {
+        uint64_t size = (static_cast<uint64_t>(found.nFileSizeHigh) << 32) | found.nFileSizeLow;
+        visit(found.cFileName, (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0, size, walk);
+    } while ((nt ? FindNextFileW : FindNextAnsi)(search, &found));
+    ListingEnd end = {false, GetLastError()};
+    FindClose(search);
+    return end;
+}
+
+bool ToWalkPath(const char* path, wchar_t (&units)[WalkPathUnits]) {
+    if (SystemIsNt()) return MultiByteToWideChar(CP_ACP, 0, path, -1, units, WalkPathUnits) > 0;
+    for (size_t i = 0; i < WalkPathUnits; ++i)
+        if ((units[i] = static_cast<unsigned char>(path[i])) == 0) return true;
+    return false;
+}
+
+TreeTally TallyFolder(const char* root) {
+    wchar_t units[WalkPathUnits];
+    if (!ToWalkPath(root, units)) return TreeTally{0, 0, true};
+    return TallyTree(units, ListFolder);
+}
