@@ -180,7 +180,7 @@ class SimulatedDisc(Operations):
         """Waits until one drive at the rate has delivered size more bytes. Like
         a real drive it reads ahead into a buffer while nobody asks, so the
         short gaps between one read and the next cost no time, and a reader
-        that keeps asking gets the rate exactly."""
+        that keeps asking gets the rate."""
         rate = self.faults.rate
         if rate <= 0:
             return
