@@ -44,6 +44,8 @@ if(ZV_WINE_TESTS)
   add_dependencies(wine_tests zolvane)
   # One CTest entry: the GoogleTest program reports every case itself.
   add_test(NAME wine_tests COMMAND wine_tests)
+  # The simulated disc's file system, which the tests mount over D:.
+  configure_file(tests/wine/simulated_disc.py ${CMAKE_BINARY_DIR}/simulated_disc.py COPYONLY)
   # Programs that the copy-run tests start: a recorder of its own command
   # line, and a window that logs the end of the session.
   foreach(helper record_args end_session_watch)

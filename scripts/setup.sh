@@ -5,10 +5,12 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 
-# wine64 brings the native wineserver, which wine32 uses too.
+# wine64 brings the native wineserver, which wine32 uses too; python3-fusepy
+# and fuse3 serve the tests' simulated disc.
 packages=(g++-mingw-w64-i686-posix binutils-mingw-w64-i686 wine wine32 wine64 xvfb
           xdotool imagemagick fonts-ipafont-gothic locales cmake g++ make
-          googletest libgtest-dev python3 clang libclang-rt-14-dev fonts-wine)
+          googletest libgtest-dev python3 clang libclang-rt-14-dev fonts-wine
+          python3-fusepy fuse3)
 
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"

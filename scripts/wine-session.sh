@@ -26,6 +26,11 @@ cleanup() {
   wineserver -k >/dev/null 2>&1 || true
   [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
   rm -rf "$shim"
+  # A simulated disc still mounted below the prefix or over the disc folder
+  # would be emptied through the mount, or hang the removal.
+  awk -v p="$WINEPREFIX/" -v d="$ZV_DISC/" '$3 ~ /^fuse/ &&
+      (index($2 "/", p) == 1 || index($2 "/", d) == 1) {print $2}' /proc/mounts |
+    sort -r | while read -r m; do fusermount3 -uz "$m" || true; done
   [ "${ZV_KEEP_PREFIX:-}" = 1 ] || rm -rf "$WINEPREFIX"
 }
 trap cleanup EXIT

@@ -60,12 +60,14 @@ void StartUnix(const std::string& commandLine) {
 
 }  // namespace
 
-// Drive C: is $WINEPREFIX/drive_c, drive D: the folder $ZV_DISC.
+// Drive C: is $WINEPREFIX/drive_c, drive D: the folder $ZV_DISC, Z: the
+// Unix root.
 std::string UnixPath(const std::string& windowsPath) {
+    char letter = static_cast<char>(toupper(static_cast<unsigned char>(windowsPath[0])));
     char base[1024] = "";
-    bool disc = toupper(static_cast<unsigned char>(windowsPath[0])) == 'D';
-    GetEnvironmentVariableA(disc ? "ZV_DISC" : "WINEPREFIX", base, sizeof base);
-    std::string path = std::string(base) + (disc ? "" : "/drive_c") + windowsPath.substr(2);
+    if (letter != 'Z')
+        GetEnvironmentVariableA(letter == 'D' ? "ZV_DISC" : "WINEPREFIX", base, sizeof base);
+    std::string path = std::string(base) + (letter == 'C' ? "/drive_c" : "") + windowsPath.substr(2);
     for (char& c : path)
         if (c == '\\') c = '/';
     return path;
@@ -84,6 +86,36 @@ bool RunUnixShell(const std::string& script, DWORD timeoutMs) {
     bool ok = ReadBytes(done) == "0\n";
     DeleteFileA(done.c_str());
     return ok;
+}
+
+namespace {
+const char kDiscFaults[] = "C:\\zvtest\\disc-faults.txt";
+}
+
+std::string SimulatedDisc::Mount(const std::string& faults) {
+    Unmount();
+    SetFaults(faults);
+    std::string disc = UnixPath("D:");
+    if (RunUnixShell("/usr/bin/python3 '" + UnixPath(BuildFolder() + "\\simulated_disc.py") +
+                     "' '" + disc + "' '" + UnixPath(kDiscFaults) + "'")) {
+        mounted_ = true;
+        return "";
+    }
+    if (!RunUnixShell("test -c /dev/fuse")) return "no /dev/fuse here";
+    if (!RunUnixShell("/usr/bin/python3 -c 'import fusepy'")) return "python3-fusepy is missing";
+    return "mounting a FUSE file system over " + disc + " is not allowed here";
+}
+
+void SimulatedDisc::SetFaults(const std::string& faults) {
+    MakeFolders("C:\\zvtest");
+    WriteBytes(kDiscFaults, faults);
+}
+
+void SimulatedDisc::Unmount() {
+    if (!mounted_) return;
+    // Lazily, so that a file some process still holds open cannot keep it.
+    RunUnixShell("fusermount3 -uz '" + UnixPath("D:") + "'");
+    mounted_ = false;
 }
 
 std::string Lower(std::string s) {

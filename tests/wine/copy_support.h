@@ -53,11 +53,38 @@ void WriteRunSettings(const std::string& ini, const RunSettings& settings);
 // ASCII lower case, for comparing trace lines and paths.
 std::string Lower(std::string s);
 
-// The Unix path of a Windows path on drive C: or D:.
+// The Unix path of a Windows path on drive C:, D: or Z: (the Unix root).
 std::string UnixPath(const std::string& windowsPath);
 // Runs script with /bin/sh on the Unix side (no double quotes in it) and
 // waits up to timeoutMs for it to end; true when it ended with status 0.
 bool RunUnixShell(const std::string& script, DWORD timeoutMs = 20000);
+
+// A disc with faults: simulated_disc.py (beside this program) mounted over
+// D:'s folder. It shows that folder and passes every change through, so the
+// disc is filled as usual; only its reads have faults. The faults are lines
+// of a file read anew at every open, so they can change between discs:
+//   scratch REL OFFSET   reads of REL that reach byte OFFSET fail (EIO)
+//   flip REL [OFFSET]    every open of REL for reading after its first one
+//                        since the faults changed has that byte's lowest
+//                        bit flipped (default byte 0)
+//   rate N               reads come at N bytes a second (52x CD: 7800000)
+// REL is relative to the disc's root, with forward slashes.
+class SimulatedDisc {
+public:
+    SimulatedDisc() = default;
+    ~SimulatedDisc() { Unmount(); }  // a mount left behind hangs later tests
+    SimulatedDisc(const SimulatedDisc&) = delete;
+    SimulatedDisc& operator=(const SimulatedDisc&) = delete;
+
+    // Empty once mounted; otherwise why it cannot be, for GTEST_SKIP.
+    std::string Mount(const std::string& faults = "");
+    // The faults for every open from now on.
+    void SetFaults(const std::string& faults);
+    void Unmount();
+
+private:
+    bool mounted_ = false;
+};
 
 // zolvane.exe started with the given arguments and a relay trace of the
 // requests a copy run makes (file operation, program start, shutdown and
