@@ -8,9 +8,9 @@ list(APPEND ZV_WINE_TESTS tests/wine/sheet_support.cpp tests/wine/settings_sheet
      tests/wine/sheet_result_test.cpp)
 list(APPEND ZV_WINE_TESTS tests/wine/resource_reader.cpp tests/wine/resources_test.cpp)
 list(APPEND ZV_UNIT_TESTS tests/unit/copy_text_test.cpp tests/unit/command_text_test.cpp
-     tests/unit/copy_fuzz_test.cpp tests/unit/catalog_text_test.cpp)
+     tests/unit/copy_fuzz_test.cpp tests/unit/catalog_text_test.cpp tests/unit/check_text_test.cpp)
 list(APPEND ZV_WINE_TESTS tests/wine/copy_support.cpp tests/wine/copy_run_test.cpp
-     tests/wine/catalog_test.cpp tests/wine/disc_loop_test.cpp)
+     tests/wine/catalog_test.cpp tests/wine/disc_loop_test.cpp tests/wine/verify_test.cpp)
 list(APPEND ZV_WINE_TESTS tests/wine/copy_switch_test.cpp tests/wine/end_of_copy_test.cpp)
 list(APPEND ZV_UNIT_TESTS tests/unit/centre_window_test.cpp tests/unit/shortcut_path_text_test.cpp)
 list(APPEND ZV_WINE_TESTS tests/wine/shortcut_support.cpp tests/wine/shortcut_writer_test.cpp

@@ -33,6 +33,25 @@ TextBuilder& TextBuilder::Append(char c) {
     return Append(&c, 1);
 }
 
+namespace {
+
+// Takes one decimal digit off value: value becomes value / 10, and the
+// remainder is returned. Worked in 16-bit steps, so that 32-bit x86 needs no
+// library routine for a 64-bit division.
+unsigned TakeLastDigit(uint64_t* value) {
+    uint64_t quotient = 0;
+    uint32_t rest = 0;
+    for (int shift = 48; shift >= 0; shift -= 16) {
+        uint32_t part = (rest << 16) | static_cast<uint32_t>((*value >> shift) & 0xFFFF);
+        quotient |= static_cast<uint64_t>(part / 10) << shift;
+        rest = part % 10;
+    }
+    *value = quotient;
+    return rest;
+}
+
+}  // namespace
+
 TextBuilder& TextBuilder::AppendNumber(int64_t value, int minDigits) {
     char digits[24];
     size_t count = 0;
@@ -40,8 +59,7 @@ TextBuilder& TextBuilder::AppendNumber(int64_t value, int minDigits) {
     uint64_t magnitude = value < 0 ? 0 - static_cast<uint64_t>(value)
                                    : static_cast<uint64_t>(value);
     do {
-        digits[count++] = static_cast<char>('0' + magnitude % 10);
-        magnitude /= 10;
+        digits[count++] = static_cast<char>('0' + TakeLastDigit(&magnitude));
     } while (magnitude != 0);
     if (value < 0) Append('-');
     for (int pad = minDigits - static_cast<int>(count); pad > 0 && ok_; --pad) Append('0');

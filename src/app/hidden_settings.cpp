@@ -12,8 +12,11 @@ static bool KeyIsOn(const char* key, const char* ini) {
 
 bool AutoNextInEffect() { return HiddenSettings.AutoNext && HasBit(Settings.Flags, RepeatCopy); }
 
+bool VerifyInEffect() { return HiddenSettings.Verify && !HasBit(Settings.Flags, MoveFiles); }
+
 void ReadHiddenSettingsFrom(const char* ini, HiddenSettingsRecord* record) {
     record->Catalog = KeyIsOn("Catalog", ini);
     record->Eject = KeyIsOn("Eject", ini);
     record->AutoNext = KeyIsOn("AutoNext", ini);
+    record->Verify = KeyIsOn("Verify", ini);
 }

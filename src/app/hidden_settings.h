@@ -7,6 +7,7 @@ struct HiddenSettingsRecord {
     bool Catalog;   // a line per disc in zolvane.csv, and no disc archived twice
     bool Eject;     // a CD comes out after its pass
     bool AutoNext;  // repeat mode waits for the next disc instead of asking
+    bool Verify;    // every copied file compared with the disc, and NNN.md5
 };
 
 // Read at start-up with the settings record; all off before that.
@@ -15,5 +16,9 @@ extern HiddenSettingsRecord HiddenSettings;
 // AutoNext waits for the next disc only in repeat mode; otherwise the run
 // has no next disc.
 bool AutoNextInEffect();
+
+// Verify checks a copy only: with MoveFiles nothing is left on the disc to
+// compare with.
+bool VerifyInEffect();
 
 void ReadHiddenSettingsFrom(const char* iniPath, HiddenSettingsRecord* record);

@@ -1,39 +1,17 @@
 #include "catalog/catalog_file.h"
 
 #include <windows.h>
+#include <stdlib.h>
 #include <string.h>
 
 #include "app/bounded_text.h"
+#include "app/growing_text.h"
 
 namespace {
 
-// Lines that fit in neither file, in order, on the process heap. A line the
-// heap cannot take is lost, and the warning at the end of the run says so.
-struct WaitingLines {
-    char* bytes;
-    size_t length;
-    size_t capacity;
-    bool lost;
-};
-WaitingLines gWaiting;
-
-void Wait(const char* line) {
-    size_t length = strlen(line);
-    if (length > gWaiting.capacity - gWaiting.length) {
-        size_t capacity = 2 * (gWaiting.length + length);
-        HANDLE heap = GetProcessHeap();
-        void* grown = gWaiting.bytes ? HeapReAlloc(heap, 0, gWaiting.bytes, capacity)
-                                     : HeapAlloc(heap, 0, capacity);
-        if (!grown) {
-            gWaiting.lost = true;
-            return;
-        }
-        gWaiting.bytes = static_cast<char*>(grown);
-        gWaiting.capacity = capacity;
-    }
-    memcpy(gWaiting.bytes + gWaiting.length, line, length);
-    gWaiting.length += length;
-}
+// Lines that fit in neither file, in order. A line the heap cannot take is
+// lost, and the warning at the end of the run says so.
+GrowingText gWaiting;
 
 struct Bytes {
     const char* data;
@@ -93,8 +71,7 @@ bool AppendToFile(const char* path, const char* header, const Bytes* parts, size
 bool MergePendingLines(HANDLE pending, const char* pendingPath, const char* catalogue,
                        const Bytes& waiting) {
     DWORD size = GetFileSize(pending, NULL);
-    char* earlier = size == INVALID_FILE_SIZE ? NULL
-                                              : static_cast<char*>(HeapAlloc(GetProcessHeap(), 0, size + 1));
+    char* earlier = size == INVALID_FILE_SIZE ? NULL : static_cast<char*>(malloc(size + 1));
     DWORD read = 0;
     bool merged = false;
     if (earlier && ReadFile(pending, earlier, size, &read, NULL) && read == size) {
@@ -102,7 +79,7 @@ bool MergePendingLines(HANDLE pending, const char* pendingPath, const char* cata
         const Bytes parts[] = {{earlier, size}, {lineEnd, strlen(lineEnd)}, waiting};
         merged = AppendToFile(catalogue, kCatalogHeader, parts, ArraySize(parts));
     }
-    if (earlier) HeapFree(GetProcessHeap(), 0, earlier);
+    free(earlier);
     if (!merged) {
         bool appended = AppendWholeLines(pending, "", &waiting, 1);
         CloseHandle(pending);
@@ -133,7 +110,7 @@ void WriteWaitingLines(const char* to) {
                   AppendToFile(pending, "", &waiting, 1);
     else
         written = AppendToFile(pending, "", &waiting, 1);
-    if (written) gWaiting.length = 0;
+    if (written) gWaiting.Clear();
 }
 
 // Feeds the whole file at path to reader. A spreadsheet that holds the file
@@ -169,7 +146,7 @@ bool FindArchivedDisc(const char* to, const char* completeTail, char (&folder)[C
 }
 
 void AppendCatalogLine(const char* to, const char* line) {
-    Wait(line);
+    gWaiting.Add(line, strlen(line));
     WriteWaitingLines(to);
 }
 

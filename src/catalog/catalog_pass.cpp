@@ -36,14 +36,15 @@ bool SkipArchivedDisc(HINSTANCE instance, PassStart start, DiscRecord* record) {
     return true;
 }
 
-void JudgeDiscCopy(const char* destination, const CopyOutcome& outcome, DiscRecord* record) {
+void JudgeDiscCopy(const char* destination, const CopyOutcome& outcome, ContentCheck check,
+                   DiscRecord* record) {
     if (!record->recorded) return;
     // The numbered folder's own name follows To, which ends with a backslash.
     CopyText(record->folder, destination + BoundedLength(Settings.To, PathSize));
     char folder[PathSize];
     TextBuilder(folder).Append(destination).Append('\\');  // empty when it does not fit
     TreeTally copy = TallyFolder(folder);
-    record->result = JudgeCopy(outcome.folderMade, outcome.aborted, record->source, copy);
+    record->result = JudgeCopy(outcome.folderMade, outcome.aborted, record->source, copy, check);
 }
 
 void AppendDiscRecord(const DiscRecord& record) {

@@ -25,8 +25,10 @@ void ReadDiscRecord(const char* from, const VolumeIdentity& volume, DiscRecord* 
 // again.
 bool SkipArchivedDisc(HINSTANCE instance, PassStart start, DiscRecord* record);
 
-// Counts what arrived in destination and judges the copy.
-void JudgeDiscCopy(const char* destination, const CopyOutcome& outcome, DiscRecord* record);
+// Counts what arrived in destination and judges the copy, with what the
+// check by content found.
+void JudgeDiscCopy(const char* destination, const CopyOutcome& outcome, ContentCheck check,
+                   DiscRecord* record);
 
 // Appends the pass's line to the catalogue.
 void AppendDiscRecord(const DiscRecord& record);

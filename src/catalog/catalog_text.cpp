@@ -9,7 +9,7 @@ const char kCatalogHeader[] =
 
 namespace {
 
-const char* const kResultTexts[] = {"失敗", "中断", "不足", "完了", "重複"};
+const char* const kResultTexts[] = {"失敗", "中断", "不足", "照合エラー", "完了", "重複"};
 
 // Comma, double quote, CR and LF are never bytes of a double-byte character
 // in code page 932, so fields are read and written byte by byte.

@@ -63,6 +63,17 @@ bool ToWalkPath(const char* path, wchar_t (&units)[WalkPathUnits]) {
     return false;
 }
 
+HANDLE OpenWalkPath(const wchar_t* path, DWORD flags) {
+    if (SystemIsNt())
+        return CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING, flags, NULL);
+    char bytes[MAX_PATH];
+    if (!ToBytes(path, bytes)) {
+        SetLastError(ERROR_FILENAME_EXCED_RANGE);
+        return INVALID_HANDLE_VALUE;
+    }
+    return CreateFileA(bytes, GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING, flags, NULL);
+}
+
 TreeTally TallyFolder(const char* root) {
     wchar_t units[WalkPathUnits];
     if (!ToWalkPath(root, units)) return TreeTally{0, 0, true};

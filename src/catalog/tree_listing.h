@@ -18,6 +18,9 @@ ListingEnd ListFolder(const wchar_t* pattern, WalkVisit visit, void* walk);
 // not fit.
 bool ToWalkPath(const char* path, wchar_t (&units)[WalkPathUnits]);
 
+// Opens a file named by a path of the walk for reading, with the given flags.
+HANDLE OpenWalkPath(const wchar_t* path, DWORD flags);
+
 // Files and bytes below root (ending with a backslash), walked as this
 // system walks.
 TreeTally TallyFolder(const char* root);

@@ -10,6 +10,7 @@
 #include "copy/end_of_copy.h"
 #include "discloop/eject_disc.h"
 #include "discloop/next_disc_dialog.h"
+#include "verify/check_pass.h"
 #include "copy/shell_copy.h"
 #include "copy/source_ready.h"
 #include "copy/volume_reader.h"
@@ -21,8 +22,8 @@ namespace {
 enum PassEnd { Declined, Refused, Done };
 
 // The source is ready: which disc it is, what it holds, the guard against
-// a disc archived before, the copy, the line that records it; then the disc
-// comes out.
+// a disc archived before, the copy and its check, the line that records it;
+// then the disc comes out.
 void CopyReadyDisc(HINSTANCE instance, PassStart start, const char* sourceList,
                    const char* destination) {
     VolumeIdentity volume = {};
@@ -32,7 +33,8 @@ void CopyReadyDisc(HINSTANCE instance, PassStart start, const char* sourceList,
     if (!SkipArchivedDisc(instance, start, &record)) {
         CopyOutcome outcome =
             CopyIntoNewFolder(sourceList, destination, HasBit(Settings.Flags, MoveFiles));
-        JudgeDiscCopy(destination, outcome, &record);
+        ContentCheck check = CheckDiscCopy(instance, Settings.From, Settings.To, destination, outcome);
+        JudgeDiscCopy(destination, outcome, check, &record);
     }
     AppendDiscRecord(record);
     NoteFinishedDisc(volume);
@@ -45,7 +47,7 @@ void CopyDisc(HINSTANCE instance, PassStart start, bool toHasBackslash, bool fro
     if (!toHasBackslash || !fromHasBackslash) return;
     char destination[ShellListSize];
     if (!FindFreeDestination(Settings.To, Settings.NumCount, HasBit(Settings.Flags, NumberFromZero),
-                             destination, ArraySize(destination)))
+                             VerifyInEffect(), destination, ArraySize(destination)))
         return;
     char sourceList[ShellListSize];
     if (!BuildSourceList(Settings.From, sourceList, ArraySize(sourceList))) return;
@@ -83,11 +85,13 @@ int CopyRun(HINSTANCE instance) {
     do {
         PassEnd end = RunPass(instance, start);
         if (end == Declined) {
+            EndCopyChecks();
             WarnOfUnwrittenRecords(instance, false);
             return 1;
         }
         if (end == Refused) return 0;
     } while (AnotherDisc(instance, &start));
+    EndCopyChecks();
     WarnOfUnwrittenRecords(instance, EndRunsUnasked());
     EndOfCopyAction(instance);
     return 1;

@@ -4,6 +4,7 @@
 
 #include "app/bounded_text.h"
 #include "copy/copy_text.h"
+#include "verify/check_text.h"
 
 namespace {
 
@@ -16,12 +17,25 @@ void LowerFullPath(const char* path, char (&full)[270]) {
 }
 
 // Any entry of that name, file or folder, takes it; a failed search does not.
-bool NameIsTaken(const char* name, void*) {
+bool EntryExists(const char* name) {
     WIN32_FIND_DATAA found;
     HANDLE search = FindFirstFileA(name, &found);
     if (search == INVALID_HANDLE_VALUE) return false;
     FindClose(search);
     return true;
+}
+
+// With the checksum files, a number is taken by NNN.md5 or NNN.errors.txt
+// left from an earlier use of it too, so that they never sit beside another
+// disc.
+bool NameIsTaken(const char* name, void* withChecksumFiles) {
+    if (EntryExists(name)) return true;
+    if (!withChecksumFiles) return false;
+    const char* const suffixes[] = {kChecksumSuffix, kErrorsSuffix};
+    char file[ShellListSize + 16];
+    for (const char* suffix : suffixes)
+        if (TextBuilder(file).Append(name).Append(suffix).Ok() && EntryExists(file)) return true;
+    return false;
 }
 
 }  // namespace
@@ -34,6 +48,9 @@ bool OnSameDrive(const char* to, const char* from) {
     return SameDrive(toFull, fromFull);
 }
 
-bool FindFreeDestination(const char* to, int numCount, bool fromZero, char* name, size_t size) {
-    return FindFreeFolderName(to, numCount, fromZero, NameIsTaken, NULL, name, size);
+bool FindFreeDestination(const char* to, int numCount, bool fromZero, bool withChecksumFiles,
+                         char* name, size_t size) {
+    static int taken;  // any address stands for true
+    return FindFreeFolderName(to, numCount, fromZero, NameIsTaken, withChecksumFiles ? &taken : NULL,
+                              name, size);
 }

@@ -7,5 +7,7 @@
 bool OnSameDrive(const char* to, const char* from);
 
 // The first numbered name under to (ending with a backslash) that no entry
-// takes yet, ending with two NULs. False when no name fits the buffer.
-bool FindFreeDestination(const char* to, int numCount, bool fromZero, char* name, size_t size);
+// takes yet, nor, withChecksumFiles, a checksum or error file of that name.
+// It ends with two NULs. False when no name fits the buffer.
+bool FindFreeDestination(const char* to, int numCount, bool fromZero, bool withChecksumFiles,
+                         char* name, size_t size);

@@ -20,6 +20,7 @@
 #define IDD_SHORTCUT_PAGE      115
 #define IDD_ABOUT              118
 #define IDD_NEXT_DISC          130  // AutoNext: waiting for the next disc
+#define IDD_CHECK_PROGRESS     131  // Verify: the check of the copy against the disc
 
 // Icon groups
 #define IDI_PROGRAM            103
@@ -57,5 +58,9 @@
 
 // About box
 #define IDC_PRODUCT_NAME       1029
+
+// Verify's progress window
+#define IDC_CHECK_FILE         1036
+#define IDC_CHECK_BAR          1037
 
 #endif

@@ -40,7 +40,7 @@ int main(int argc, char** argv) {
         for (int r = 0; r < Runs; ++r) {
             LARGE_INTEGER start, end;
             QueryPerformanceCounter(&start);
-            FindFreeDestination(kRoot, 3, false, name, sizeof name);
+            FindFreeDestination(kRoot, 3, false, false, name, sizeof name);
             QueryPerformanceCounter(&end);
             ms[r] = 1000.0 * (end.QuadPart - start.QuadPart) / frequency.QuadPart;
         }

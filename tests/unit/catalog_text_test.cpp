@@ -105,19 +105,28 @@ TEST(CatalogLine, OverLongBinaryAndMalformedLinesArePassedOver) {
 
 TEST(CatalogResultRule, TheFirstRuleThatAppliesWins) {
     TreeTally empty = {0, 0, false};
-    EXPECT_EQ(JudgeCopy(false, false, kDisc, kDisc), CopyFailed);
-    EXPECT_EQ(JudgeCopy(true, true, kDisc, empty), CopyFailed) << "nothing arrived";
-    EXPECT_EQ(JudgeCopy(true, false, empty, empty), CopyComplete) << "an empty disc";
-    EXPECT_EQ(JudgeCopy(true, true, kDisc, kDisc), CopyAborted);
-    EXPECT_EQ(JudgeCopy(true, false, kDisc, {11, 3145728, false}), CopyShort);
-    EXPECT_EQ(JudgeCopy(true, false, kDisc, {12, 3145727, false}), CopyShort);
-    EXPECT_EQ(JudgeCopy(true, false, {12, 3145728, true}, kDisc), CopyShort);
-    EXPECT_EQ(JudgeCopy(true, false, kDisc, {12, 3145728, true}), CopyShort);
-    EXPECT_EQ(JudgeCopy(true, false, kDisc, {13, 3145729, false}), CopyComplete);
+    EXPECT_EQ(JudgeCopy(false, false, kDisc, kDisc, NotChecked), CopyFailed);
+    EXPECT_EQ(JudgeCopy(true, true, kDisc, empty, NotChecked), CopyFailed) << "nothing arrived";
+    EXPECT_EQ(JudgeCopy(true, false, empty, empty, NotChecked), CopyComplete) << "an empty disc";
+    EXPECT_EQ(JudgeCopy(true, true, kDisc, kDisc, NotChecked), CopyAborted);
+    EXPECT_EQ(JudgeCopy(true, false, kDisc, {11, 3145728, false}, NotChecked), CopyShort);
+    EXPECT_EQ(JudgeCopy(true, false, kDisc, {12, 3145727, false}, NotChecked), CopyShort);
+    EXPECT_EQ(JudgeCopy(true, false, {12, 3145728, true}, kDisc, NotChecked), CopyShort);
+    EXPECT_EQ(JudgeCopy(true, false, kDisc, {12, 3145728, true}, NotChecked), CopyShort);
+    EXPECT_EQ(JudgeCopy(true, false, kDisc, {13, 3145729, false}, NotChecked), CopyComplete);
+
+    // The check by content: a file not proven, or a cancelled check, spoils
+    // only a copy whose counts agree.
+    EXPECT_EQ(JudgeCopy(true, false, kDisc, kDisc, AllProven), CopyComplete);
+    EXPECT_EQ(JudgeCopy(true, false, kDisc, kDisc, SomeNotProven), CopyUnverified);
+    EXPECT_EQ(JudgeCopy(true, false, kDisc, kDisc, CheckCancelled), CopyAborted);
+    EXPECT_EQ(JudgeCopy(true, false, kDisc, {11, 3145728, false}, SomeNotProven), CopyShort);
+    EXPECT_EQ(JudgeCopy(true, false, kDisc, {11, 3145728, false}, CheckCancelled), CopyShort);
+    EXPECT_EQ(Tail(Volume("", 0), kDisc, CopyUnverified), ",,0000-0000,12,3145728,照合エラー");
 
     // Above 4 GiB the totals are compared, and written, in 64 bits.
     TreeTally big = {1, 0x100000005ull, false};
-    EXPECT_EQ(JudgeCopy(true, false, big, {1, 5, false}), CopyShort);
+    EXPECT_EQ(JudgeCopy(true, false, big, {1, 5, false}, NotChecked), CopyShort);
     EXPECT_EQ(Tail(Volume("", 0), big, CopyComplete), ",,0000-0000,1,4294967301,完了");
 }
 

@@ -16,7 +16,8 @@ const char kRelayInclude[] =
     "shell32.SHFileOperationA;shell32.ShellExecuteA;user32.ExitWindowsEx;"
     "kernel32.SetSystemPowerState;user32.MessageBoxA;advapi32.OpenProcessToken;"
     "advapi32.LookupPrivilegeValueA;advapi32.AdjustTokenPrivileges;kernel32.CloseHandle;"
-    "kernel32.CreateDirectoryA;winmm.mciSendStringA";
+    "kernel32.CreateDirectoryA;winmm.mciSendStringA;advapi32.CryptAcquireContextA;"
+    "advapi32.CryptCreateHash";
 
 void LimitRelay() {
     HKEY key = nullptr;

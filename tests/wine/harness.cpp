@@ -265,7 +265,11 @@ MessageBoxView WaitForMessageBox(DWORD pid, DWORD timeoutMs) {
     DWORD start = GetTickCount();
     do {
         for (HWND w : WindowsOf(pid)) {
-            if (ClassOf(w) != "#32770" || !GetDlgItem(w, 0xFFFF)) continue;
+            // The program's own dialogs have an icon of id -1 (0xFFFF) first.
+            HWND text = GetDlgItem(w, 0xFFFF);
+            if (ClassOf(w) != "#32770" || !text ||
+                (GetWindowLongA(text, GWL_STYLE) & SS_TYPEMASK) == SS_ICON)
+                continue;
             view.window = w;
             view.caption = Text(w);
             view.text = ItemText(w, 0xFFFF);

@@ -83,7 +83,7 @@ struct MessageBoxView {
     std::vector<int> buttons;  // IDOK, IDCANCEL, IDYES, IDNO ... present
     bool HasButton(int id) const;
 };
-// Waits for a message box (a #32770 window with the static 0xFFFF).
+// Waits for a message box (a #32770 window whose static 0xFFFF is a text).
 MessageBoxView WaitForMessageBox(DWORD pid, DWORD timeoutMs = 10000);
 // Presses a button of a dialog or message box without waiting for it.
 void Press(HWND dialog, int buttonId);
