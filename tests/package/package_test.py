@@ -45,13 +45,21 @@ class ReleasePackage(unittest.TestCase):
         for named in ("Zolvane", f"Version {version}", "zolvane.ini", "コピーの開始 Zolvane"):
             self.assertTrue(named in guide, f"the guide does not name {named}")
         # Every text the guide quotes in 「」 is one the program shows, its
-        # mnemonic marks (&) aside.
+        # mnemonic marks (&) aside. A quote wrapped onto the next line is read
+        # without the line break and that line's indentation; a folder number
+        # or a path between spaces stands for the %s of a text.
         sources = [ROOT / "src/res/zolvane.rc", *sorted(ROOT.glob("src/**/*.cpp"))]
         shown = "".join(p.read_text(encoding="utf-8") for p in sources).replace("&", "")
-        quoted = re.findall(r"「([^」\r\n]+)」", guide)
+        self.assertEqual(guide.count("「"), guide.count("」"), "a quote is not closed")
+        quoted = [re.sub(r"\r\n +", "", text) for text in re.findall(r"「([^「」]+)」", guide)]
         self.assertTrue(quoted)
-        for text in quoted:
-            self.assertTrue(text in shown, f"the program does not show 「{text}」")
+        number_or_path = r"(?<= )(?:\d+|(?:[A-Za-z]:|\\\\)[^ ]*)(?= )"
+        unknown = [text for text in quoted
+                   if text not in shown and re.sub(number_or_path, "%s", text) not in shown]
+        self.assertEqual(unknown, [], "texts the program does not show")
+        # Notepad's lines: 68 columns, a column being a byte of code page 932.
+        wide = [line for line in guide.split("\r\n") if len(line.encode("cp932")) > 68]
+        self.assertEqual(wide, [], "lines wider than 68 bytes")
 
 
 if __name__ == "__main__":
