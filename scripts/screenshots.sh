@@ -112,6 +112,28 @@ next_disc_run() {
 }
 shot_next_disc() { shoot next-disc next_disc_run; wineserver -k; sleep 1; }
 
+# A copy run with Verify=1 while it checks the copy: the disc is the tests'
+# simulated disc, whose reads are paced once the copy has landed, so that the
+# check's window holds still.
+check_progress_run() {
+  local folder=$WINEPREFIX/drive_c/ZolvaneCheck faults=$WINEPREFIX/disc-faults.txt
+  local copy="$WINEPREFIX/drive_c/Checked/001/写真/2024-夏.jpg"
+  mkdir -p "$folder" "$ZV_DISC/写真"
+  cp "$tests_dir/zolvane.exe" "$folder/"
+  printf '[General]\r\nFrom=D:\\\r\nTo=C:\\Checked\r\nNumCount=3\r\nVerify=1\r\n' > "$folder/zolvane.ini"
+  head -c 2000000 /dev/urandom > "$ZV_DISC/写真/2024-夏.jpg"
+  : > "$faults"
+  /usr/bin/python3 "$tests_dir/simulated_disc.py" "$ZV_DISC" "$faults" || return 0
+  (cd "$folder" && wine zolvane.exe /c) &
+  until [ "$(stat -c %s "$copy" 2>/dev/null)" = 2000000 ]; do sleep 0.02; done
+  echo "rate 20000" > "$faults"
+  wait
+}
+shot_check_progress() {
+  shoot check-progress check_progress_run; wineserver -k; sleep 1
+  fusermount3 -uz "$ZV_DISC" 2>/dev/null || true
+}
+
 # One dialog template of the program with a stand-in procedure.
 shot_template() { shoot "template-$1" wine "$tests_dir/show_template.exe" "$1" "$root/build/zolvane.exe"; }
 
@@ -119,9 +141,10 @@ shot_template_101() { shot_template 101; }   # Folder page
 shot_template_102() { shot_template 102; }   # Options page
 shot_template_115() { shot_template 115; }   # Shortcut page
 shot_template_118() { shot_template 118; }   # About box
+shot_template_131() { shot_template 131; }   # Verify's progress window
 
-all_shots=(template-101 template-102 template-115 template-118 folder-page options-page
-           shortcut-page about-box next-disc)
+all_shots=(template-101 template-102 template-115 template-118 template-131 folder-page
+           options-page shortcut-page about-box next-disc check-progress)
 
 # Start the desktop first, so that its appearance is not taken for a window.
 wine cmd /c exit >/dev/null 2>&1 || true

@@ -51,7 +51,7 @@ class ReleasePackage(unittest.TestCase):
         sources = [ROOT / "src/res/zolvane.rc", *sorted(ROOT.glob("src/**/*.cpp"))]
         shown = "".join(p.read_text(encoding="utf-8") for p in sources).replace("&", "")
         self.assertEqual(guide.count("「"), guide.count("」"), "a quote is not closed")
-        quoted = [re.sub(r"\r\n +", "", text) for text in re.findall(r"「([^「」]+)」", guide)]
+        quoted = [re.sub(r"\r\n *", "", text) for text in re.findall(r"「([^「」]+)」", guide)]
         self.assertTrue(quoted)
         number_or_path = r"(?<= )(?:\d+|(?:[A-Za-z]:|\\\\)[^ ]*)(?= )"
         unknown = [text for text in quoted

@@ -66,9 +66,7 @@ TEST_F(CatalogTest, TwoDiscsOfARepeatRunGiveTheHeaderAndOneExactLineEach) {
     ASSERT_TRUE(IsBox(box, kAnotherDisc, {IDOK, IDCANCEL}));
     InsertDisc("Disc, \"two\"", "0000ff01", std::string(70000, 'x'));
     run.Answer(box, IDOK);
-    box = run.NextBox();
-    ASSERT_TRUE(IsBox(box, kAnotherDisc, {IDOK, IDCANCEL}));
-    run.Answer(box, IDCANCEL);
+    ASSERT_TRUE(run.Answer(kAnotherDisc, {IDOK, IDCANCEL}, IDCANCEL));
     EXPECT_EQ(run.Finish(), 1u);
 
     std::string bytes = ReadBytes(csv);
@@ -89,16 +87,10 @@ TEST_F(CatalogTest, TheSameDiscAgainIsAskedAboutNoSkipsItAndYesCopiesIt) {
     MessageBoxView box;
     // The same disc again: No skips it, then Yes copies it.
     for (int answer : {IDNO, IDYES}) {
-        box = run.NextBox();
-        ASSERT_TRUE(IsBox(box, kAnotherDisc, {IDOK, IDCANCEL}));
-        run.Answer(box, IDOK);
-        box = run.NextBox();
-        ASSERT_TRUE(IsBox(box, kArchived, {IDYES, IDNO}));
-        run.Answer(box, answer);
+        ASSERT_TRUE(run.Answer(kAnotherDisc, {IDOK, IDCANCEL}, IDOK));
+        ASSERT_TRUE(run.Answer(kArchived, {IDYES, IDNO}, answer));
     }
-    box = run.NextBox();
-    ASSERT_TRUE(IsBox(box, kAnotherDisc, {IDOK, IDCANCEL}));
-    run.Answer(box, IDCANCEL);
+    ASSERT_TRUE(run.Answer(kAnotherDisc, {IDOK, IDCANCEL}, IDCANCEL));
     EXPECT_EQ(run.Finish(), 1u);
 
     EXPECT_EQ(Catalogue(), (std::vector<std::string>{kHeader, "001,T,SAME,00C0-FFEE,3,22,完了",
@@ -131,9 +123,7 @@ TEST_F(CatalogTest, LinesTheCatalogueCannotTakeWaitInThePendingFileAndJoinItInOr
     ASSERT_TRUE(IsBox(box, kAnotherDisc, {IDOK, IDCANCEL}));
     // The same disc again: its line is only in the pending file, and known.
     run.Answer(box, IDOK);
-    box = run.NextBox();
-    ASSERT_TRUE(IsBox(box, kArchived, {IDYES, IDNO}));
-    run.Answer(box, IDNO);
+    ASSERT_TRUE(run.Answer(kArchived, {IDYES, IDNO}, IDNO));
     box = run.NextBox();
     ASSERT_TRUE(IsBox(box, kAnotherDisc, {IDOK, IDCANCEL}));
     // Released: the pending lines come first, then the new one.
@@ -148,9 +138,7 @@ TEST_F(CatalogTest, LinesTheCatalogueCannotTakeWaitInThePendingFileAndJoinItInOr
                        OPEN_EXISTING, 0, nullptr);
     InsertDisc("THREE", "00000003", "three");
     run.Answer(box, IDOK);
-    box = run.NextBox();
-    ASSERT_TRUE(IsBox(box, kAnotherDisc, {IDOK, IDCANCEL}));
-    run.Answer(box, IDCANCEL);
+    ASSERT_TRUE(run.Answer(kAnotherDisc, {IDOK, IDCANCEL}, IDCANCEL));
     EXPECT_EQ(run.Finish(), 1u);
     CloseHandle(held);
     EXPECT_EQ(run.Boxes().size(), 5u) << "no warning: every line is in a file";
@@ -174,9 +162,7 @@ TEST_F(CatalogTest, LinesTheCatalogueCannotTakeWaitInThePendingFileAndJoinItInOr
     CloseHandle(viewer);
     InsertDisc("FIVE", "00000005", "five");
     next.Answer(box, IDOK);
-    box = next.NextBox();
-    ASSERT_TRUE(IsBox(box, kAnotherDisc, {IDOK, IDCANCEL}));
-    next.Answer(box, IDCANCEL);
+    ASSERT_TRUE(next.Answer(kAnotherDisc, {IDOK, IDCANCEL}, IDCANCEL));
     EXPECT_EQ(next.Finish(), 1u);
     std::vector<std::string> all = firstLines;
     all.insert(all.end(), {"003,T,THREE,0000-0003,3,18,完了", "004,T,FOUR,0000-0004,3,16,完了",
@@ -200,14 +186,9 @@ TEST_F(CatalogTest, NamesOutsideTheCodePageCountAndTheDiscIsKnownAfterwards) {
     }
     ASSERT_TRUE(LoadVolume(kDiscDrive, "WORLD", "0000abcd"));
     TracedRun run(app);
-    MessageBoxView box = run.NextBox();
-    ASSERT_TRUE(IsBox(box, kAnotherDisc, {IDOK, IDCANCEL}));
-    run.Answer(box, IDOK);
-    box = run.NextBox();
-    ASSERT_TRUE(IsBox(box, kArchived, {IDYES, IDNO}));
-    run.Answer(box, IDNO);
-    box = run.NextBox();
-    run.Answer(box, IDCANCEL);
+    ASSERT_TRUE(run.Answer(kAnotherDisc, {IDOK, IDCANCEL}, IDOK));
+    ASSERT_TRUE(run.Answer(kArchived, {IDYES, IDNO}, IDNO));
+    ASSERT_TRUE(run.Answer(kAnotherDisc, {IDOK, IDCANCEL}, IDCANCEL));
     EXPECT_EQ(run.Finish(), 1u);
     EXPECT_EQ(Catalogue(), (std::vector<std::string>{kHeader, "001,T,WORLD,0000-ABCD,5,28,完了",
                                                      "001,T,WORLD,0000-ABCD,5,28,重複"}));
@@ -223,9 +204,7 @@ TEST_F(CatalogTest, NowButtonAsksAboutAKnownDiscButADiscThatArrivesIsSkippedSile
     ASSERT_NE(wait, nullptr);
     Press(wait, IDOK);  // 今すぐコピー: someone is there
     ASSERT_TRUE(Closes(wait, 10000));
-    MessageBoxView box = run.NextBox();
-    ASSERT_TRUE(IsBox(box, kArchived, {IDYES, IDNO}));
-    run.Answer(box, IDNO);
+    ASSERT_TRUE(run.Answer(kArchived, {IDYES, IDNO}, IDNO));
     ASSERT_NE(wait = WaitForNextDiscDialog(run), nullptr);
     InsertDisc("TWO", "00000002", "two");
     ASSERT_TRUE(Closes(wait, 10000));

@@ -124,17 +124,38 @@ std::string Lower(std::string s) {
     return s;
 }
 
-void ClearDisc() {
-    WIN32_FIND_DATAA data;
-    HANDLE find = FindFirstFileA("D:\\*", &data);
-    if (find == INVALID_HANDLE_VALUE) return;
-    std::vector<std::string> names;
+namespace {
+
+// With the wide functions, so that names outside the code page go too.
+std::vector<std::wstring> NamesIn(const std::wstring& folder) {
+    std::vector<std::wstring> names;
+    WIN32_FIND_DATAW data;
+    HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &data);
+    if (find == INVALID_HANDLE_VALUE) return names;
     do {
-        std::string name = data.cFileName;
-        if (name != "." && name != "..") names.push_back(name);
-    } while (FindNextFileA(find, &data));
+        std::wstring name = data.cFileName;
+        if (name != L"." && name != L"..") names.push_back(name);
+    } while (FindNextFileW(find, &data));
     FindClose(find);
-    for (const std::string& name : names) RemoveTree(std::string("D:\\") + name);
+    return names;
+}
+
+void RemoveTreeW(const std::wstring& path) {
+    DWORD attributes = GetFileAttributesW(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) return;
+    SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    if (!(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        DeleteFileW(path.c_str());
+        return;
+    }
+    for (const std::wstring& name : NamesIn(path)) RemoveTreeW(path + L"\\" + name);
+    RemoveDirectoryW(path.c_str());
+}
+
+}  // namespace
+
+void ClearDisc() {
+    for (const std::wstring& name : NamesIn(L"D:")) RemoveTreeW(L"D:\\" + name);
 }
 
 const TestDrive kDiscDrive = {'D', DRIVE_FIXED, "D:"};
@@ -298,6 +319,14 @@ MessageBoxView TracedRun::NextBox(DWORD timeoutMs) {
 void TracedRun::Answer(const MessageBoxView& box, int button) {
     Press(box.window, button);
     for (int i = 0; i < 200 && IsWindow(box.window); ++i) Sleep(25);
+}
+
+::testing::AssertionResult TracedRun::Answer(const std::string& text, std::vector<int> buttons,
+                                             int button) {
+    MessageBoxView box = NextBox();
+    ::testing::AssertionResult shown = IsBox(box, text, std::move(buttons));
+    if (shown) Answer(box, button);
+    return shown;
 }
 
 DWORD TracedRun::Finish(DWORD timeoutMs) {

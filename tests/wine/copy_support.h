@@ -106,6 +106,9 @@ public:
     MessageBoxView NextBox(DWORD timeoutMs = 15000);
     // Presses a button and waits until that box has closed.
     void Answer(const MessageBoxView& box, int button);
+    // The next box, once it shows text with exactly buttons (see IsBox),
+    // answered with button.
+    ::testing::AssertionResult Answer(const std::string& text, std::vector<int> buttons, int button);
     // The exit code once the program has ended, or STILL_ACTIVE.
     DWORD Finish(DWORD timeoutMs = 60000);
     // Relay lines "Call <dll>.<function>(...)" of the run, in order; the

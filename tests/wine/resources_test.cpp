@@ -181,6 +181,17 @@ const ExpectedDialog kNextDiscBox = {130, WS_POPUP | WS_CAPTION | WS_SYSMENU | D
     {2, "BUTTON", kPush, "キャンセル", 0, 150, 44, 53, 16},
 }};
 
+// Verify's progress window: not visible when made (it is shown without
+// taking the focus), キャンセル not the default button.
+const ExpectedDialog kCheckProgressBox = {131, WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT,
+                                          210, 74, "Zolvane", {
+    {-1, "STATIC", kIcon, nullptr, 103, 11, 11, 20, 20},
+    {-1, "STATIC", kLabel, "ディスクの内容とコピーを照合しています。", 0, 42, 12, 161, 8},
+    {1036, "STATIC", WS_CHILD | WS_VISIBLE | SS_NOPREFIX | SS_PATHELLIPSIS, "", 0, 42, 26, 161, 8},
+    {1037, "msctls_progress32", WS_CHILD | WS_VISIBLE | WS_BORDER, "", 0, 42, 38, 161, 9},
+    {2, "BUTTON", kPush, "キャンセル", 0, 150, 52, 53, 16},
+}};
+
 void ExpectDialog(const ExpectedDialog& expected) {
     SCOPED_TRACE("template " + std::to_string(expected.id));
     ProgramResources program;
@@ -234,6 +245,7 @@ TEST(Resources, OptionsPageTemplate) { ExpectDialog(kOptionsPage); }
 TEST(Resources, ShortcutPageTemplate) { ExpectDialog(kShortcutPage); }
 TEST(Resources, AboutBoxTemplate) { ExpectDialog(kAboutBox); }
 TEST(Resources, NextDiscTemplate) { ExpectDialog(kNextDiscBox); }
+TEST(Resources, CheckProgressTemplate) { ExpectDialog(kCheckProgressBox); }
 
 INT_PTR CALLBACK StandIn(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
 
@@ -241,7 +253,8 @@ TEST(Resources, EveryTemplateMakesItsControls) {
     // The dialog manager itself builds each template from the program's
     // resources: every control appears in order with its class and text, and
     // every picture finds its icon in the program.
-    INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_USEREX_CLASSES | ICC_UPDOWN_CLASS};
+    INITCOMMONCONTROLSEX classes = {sizeof classes,
+                                    ICC_USEREX_CLASSES | ICC_UPDOWN_CLASS | ICC_PROGRESS_CLASS};
     InitCommonControlsEx(&classes);
     ProgramResources program;
     ASSERT_NE(program.Module(), nullptr);
@@ -249,7 +262,7 @@ TEST(Resources, EveryTemplateMakesItsControls) {
                                 nullptr, nullptr);
     ASSERT_NE(host, nullptr);
     for (const ExpectedDialog* expected :
-         {&kFolderPage, &kOptionsPage, &kShortcutPage, &kAboutBox, &kNextDiscBox}) {
+         {&kFolderPage, &kOptionsPage, &kShortcutPage, &kAboutBox, &kNextDiscBox, &kCheckProgressBox}) {
         SCOPED_TRACE("template " + std::to_string(expected->id));
         HWND dialog = CreateDialogParamA(program.Module(), MAKEINTRESOURCEA(expected->id), host, StandIn, 0);
         ASSERT_NE(dialog, nullptr);
@@ -528,7 +541,7 @@ TEST(Resources, EveryResourceIsJapaneseAndNumbered) {
     EXPECT_EQ(catalogue.problems, std::vector<std::string>());
 
     std::set<std::pair<int, int>> expected = {
-        {5, 101}, {5, 102}, {5, 115}, {5, 118}, {5, 130},             // dialogs
+        {5, 101}, {5, 102}, {5, 115}, {5, 118}, {5, 130}, {5, 131},   // dialogs
         {6, 1},                                                       // strings 0 to 15
         {14, 103}, {14, 114}, {14, 117}, {14, 126}, {14, 127}, {14, 129},
         {16, 1},                                                      // version
@@ -540,7 +553,7 @@ TEST(Resources, EveryResourceIsJapaneseAndNumbered) {
             expected.insert({3, e.id});
         images += group.second.size();
     }
-    EXPECT_EQ(expected.size(), 14 + images) << "each image belongs to one group";
+    EXPECT_EQ(expected.size(), 15 + images) << "each image belongs to one group";
     EXPECT_EQ(catalogue.resources, expected);
 }
 
