@@ -11,7 +11,8 @@ void OpenCheckProgress(HINSTANCE instance, uint64_t totalBytes);
 void ShowCheckedFile(const char* path);
 // Moves the bar on by bytes read.
 void AdvanceCheckProgress(uint64_t bytes);
-// Handles the window's messages without waiting for any; true once the user
-// has pressed キャンセル, Esc or the close box.
+// Brings the window up to date (now and then: repaints are slow) and
+// handles its messages without waiting for any; true once the user has
+// pressed キャンセル, Esc or the close box.
 bool CancelPressed();
 void CloseCheckProgress();

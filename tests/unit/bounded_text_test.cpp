@@ -1,7 +1,11 @@
 #include "app/bounded_text.h"
+#include "app/growing_text.h"
 
 #include <gtest/gtest.h>
+#include <stdint.h>
 #include <string.h>
+
+#include <string>
 
 TEST(TextBuilder, AppendsTextCharactersAndPaddedNumbers) {
     char out[32];
@@ -45,4 +49,22 @@ TEST(CopyText, CopiesOnlyWhatFits) {
     EXPECT_STREQ(dest, "abc");
     EXPECT_EQ(BoundedLength("abcdef", 3), 3u);
     EXPECT_EQ(BoundedLength("ab", 3), 2u);
+}
+
+TEST(GrowingText, KeepsEveryLineInOrderAsItGrows) {
+    GrowingText text = {};
+    std::string expected;
+    for (int i = 0; i < 500; ++i) {
+        std::string line = std::to_string(i) + std::string(i % 7, 'x') + "\r\n";
+        ASSERT_TRUE(text.Add(line.data(), line.size()));
+        expected += line;
+    }
+    EXPECT_EQ(std::string(text.bytes, text.length), expected);
+    EXPECT_FALSE(text.lost);
+    EXPECT_FALSE(text.Add("x", SIZE_MAX)) << "more than the heap can ever give";
+    EXPECT_TRUE(text.lost);
+    EXPECT_EQ(text.length, expected.size());
+    text.Free();
+    EXPECT_EQ(text.length, 0u);
+    EXPECT_FALSE(text.lost);
 }
