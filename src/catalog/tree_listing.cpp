@@ -2,10 +2,11 @@
 
 namespace {
 
-// Units of a 9x path back to its bytes; false when they do not fit.
-bool ToBytes(const wchar_t* units, char (&bytes)[MAX_PATH]) {
-    for (size_t i = 0; i < MAX_PATH; ++i)
-        if ((bytes[i] = static_cast<char>(units[i])) == '\0') return true;
+// A path of the walk as the 9x ANSI functions take it; false, with the last
+// error set, when it does not fit.
+bool ToAnsiPath(const wchar_t* units, char (&bytes)[MAX_PATH]) {
+    if (FromWalkPath(units, bytes, MAX_PATH)) return true;
+    SetLastError(ERROR_FILENAME_EXCED_RANGE);
     return false;
 }
 
@@ -22,10 +23,7 @@ void WidenFound(const WIN32_FIND_DATAA& ansi, WIN32_FIND_DATAW* found) {
 HANDLE WINAPI FindFirstAnsi(const wchar_t* pattern, WIN32_FIND_DATAW* found) {
     char bytes[MAX_PATH];
     WIN32_FIND_DATAA ansi;
-    if (!ToBytes(pattern, bytes)) {
-        SetLastError(ERROR_FILENAME_EXCED_RANGE);
-        return INVALID_HANDLE_VALUE;
-    }
+    if (!ToAnsiPath(pattern, bytes)) return INVALID_HANDLE_VALUE;
     HANDLE search = FindFirstFileA(bytes, &ansi);
     if (search != INVALID_HANDLE_VALUE) WidenFound(ansi, found);
     return search;
@@ -63,14 +61,19 @@ bool ToWalkPath(const char* path, wchar_t (&units)[WalkPathUnits]) {
     return false;
 }
 
+bool FromWalkPath(const wchar_t* units, char* text, size_t size) {
+    if (SystemIsNt())
+        return WideCharToMultiByte(CP_ACP, 0, units, -1, text, static_cast<int>(size), NULL, NULL) > 0;
+    for (size_t i = 0; i < size; ++i)
+        if ((text[i] = static_cast<char>(units[i])) == '\0') return true;
+    return false;
+}
+
 HANDLE OpenWalkPath(const wchar_t* path, DWORD flags) {
     if (SystemIsNt())
         return CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING, flags, NULL);
     char bytes[MAX_PATH];
-    if (!ToBytes(path, bytes)) {
-        SetLastError(ERROR_FILENAME_EXCED_RANGE);
-        return INVALID_HANDLE_VALUE;
-    }
+    if (!ToAnsiPath(path, bytes)) return INVALID_HANDLE_VALUE;
     return CreateFileA(bytes, GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING, flags, NULL);
 }
 

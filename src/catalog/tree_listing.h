@@ -18,6 +18,11 @@ ListingEnd ListFolder(const wchar_t* pattern, WalkVisit visit, void* walk);
 // not fit.
 bool ToWalkPath(const char* path, wchar_t (&units)[WalkPathUnits]);
 
+// Back from the walk to the system code page: as the system converts it on
+// the NT family (a character outside the code page as its stand-in), the
+// bytes themselves on Windows 9x. False when it does not fit size bytes.
+bool FromWalkPath(const wchar_t* units, char* text, size_t size);
+
 // Opens a file named by a path of the walk for reading, with the given flags.
 HANDLE OpenWalkPath(const wchar_t* path, DWORD flags);
 

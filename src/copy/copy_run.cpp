@@ -3,19 +3,19 @@
 #include "app/bounded_text.h"
 #include "app/hidden_settings.h"
 #include "app/settings.h"
-#include "copy/ask_user.h"
 #include "catalog/catalog_pass.h"
+#include "copy/ask_user.h"
 #include "copy/copy_text.h"
 #include "copy/destination.h"
 #include "copy/end_of_copy.h"
-#include "discloop/eject_disc.h"
-#include "discloop/next_disc_dialog.h"
-#include "verify/check_pass.h"
 #include "copy/shell_copy.h"
 #include "copy/source_ready.h"
 #include "copy/volume_reader.h"
+#include "discloop/eject_disc.h"
+#include "discloop/next_disc_dialog.h"
 #include "res/resource.h"
 #include "shell/path_services.h"
+#include "verify/check_pass.h"
 
 namespace {
 

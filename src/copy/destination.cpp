@@ -30,7 +30,7 @@ bool EntryExists(const char* name) {
 // disc.
 bool NameIsTaken(const char* name, void* withChecksumFiles) {
     if (EntryExists(name)) return true;
-    if (!withChecksumFiles) return false;
+    if (!*static_cast<const bool*>(withChecksumFiles)) return false;
     const char* const suffixes[] = {kChecksumSuffix, kErrorsSuffix};
     char file[ShellListSize + 16];
     for (const char* suffix : suffixes)
@@ -50,7 +50,5 @@ bool OnSameDrive(const char* to, const char* from) {
 
 bool FindFreeDestination(const char* to, int numCount, bool fromZero, bool withChecksumFiles,
                          char* name, size_t size) {
-    static int taken;  // any address stands for true
-    return FindFreeFolderName(to, numCount, fromZero, NameIsTaken, withChecksumFiles ? &taken : NULL,
-                              name, size);
+    return FindFreeFolderName(to, numCount, fromZero, NameIsTaken, &withChecksumFiles, name, size);
 }

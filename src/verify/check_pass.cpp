@@ -22,7 +22,7 @@ struct DiscCheck {
     wchar_t disc[WalkPathUnits];    // the disc's root
     wchar_t copy[WalkPathUnits];    // the numbered folder, with a backslash
     wchar_t folder[WalkPathUnits];  // its name, with a backslash
-    bool hashing;                   // every file's MD5 so far could be had
+    bool hashing;                   // every proven file so far has its MD5 line
     bool allProven;
     bool cancelled;
     GrowingText checksums;          // lines of NNN.md5
@@ -41,28 +41,20 @@ bool JoinPath(wchar_t* path, size_t size, const wchar_t* first, const wchar_t* f
     return true;
 }
 
-// A path of the walk in the system code page: as the system converts it on
-// the NT family (a character outside the code page as its stand-in), the
-// bytes themselves on Windows 9x.
-void ToSystemText(const wchar_t* units, char (&text)[2 * RelativeUnits]) {
-    if (SystemIsNt()) {
-        if (!WideCharToMultiByte(CP_ACP, 0, units, -1, text, sizeof text, NULL, NULL)) text[0] = '\0';
-        return;
-    }
-    size_t i = 0;
-    for (; units[i] != 0 && i + 1 < sizeof text; ++i) text[i] = static_cast<char>(units[i]);
-    text[i] = '\0';
-}
-
 void NoteProven(DiscCheck* check, const wchar_t* relative, const char* shown,
                 const uint8_t (&digest)[16]) {
     // The checksum file is UTF-8, so that every name fits; a 9x name is
     // first read in its code page.
     wchar_t wide[RelativeUnits];
-    if (!SystemIsNt() && !MultiByteToWideChar(CP_ACP, 0, shown, -1, wide, RelativeUnits)) return;
+    if (!SystemIsNt() && !MultiByteToWideChar(CP_ACP, 0, shown, -1, wide, RelativeUnits)) {
+        check->hashing = false;
+        return;
+    }
     char line[LineSize];
     if (BuildChecksumLine(digest, SystemIsNt() ? relative : wide, line, sizeof line))
         check->checksums.Add(line, strlen(line));
+    else
+        check->hashing = false;  // a checksum file without it would not be whole
 }
 
 void CheckFile(const wchar_t* folder, const wchar_t* name, uint64_t size, void* context) {
@@ -72,7 +64,7 @@ void CheckFile(const wchar_t* folder, const wchar_t* name, uint64_t size, void* 
     bool copyFits = JoinPath(copy, MAX_PATH, check->copy, folder, name);
     JoinPath(relative, RelativeUnits, check->folder, folder, name);
     char shown[2 * RelativeUnits];
-    ToSystemText(relative, shown);
+    if (!FromWalkPath(relative, shown, sizeof shown)) shown[0] = '\0';
     ShowCheckedFile(shown);
 
     ULONG_PTR hash = check->hashing ? BeginMd5() : 0;
